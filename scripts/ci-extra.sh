@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Checks beyond the test suite: the tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (leak check included).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh --ci
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+scripts/build.sh build-asan -DHARDNESS_SANITIZE=ON -DHARDNESS_BENCHMARKS=OFF
+(cd build-asan &&
+  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/../scripts/lsan.supp \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")

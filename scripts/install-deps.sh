@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# As root it installs what is missing; otherwise it prints the apt-get line to run.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkg-config
+  qtbase5-dev qttools5-dev-tools qttools5-dev libqwt-qt5-dev
+  xvfb xauth imagemagick poppler-utils xdotool fonts-dejavu-core
+)
+if [ "${1:-}" = "--ci" ]; then
+  # Extra checks that CI runs: the Windows cross build and the fuzzers.
+  packages+=(g++-mingw-w64-x86-64 clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+  echo "Missing packages. Install them with:" >&2
+  echo "  sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
