@@ -1,0 +1,240 @@
+#include "MainWindow.h"
+
+#include "CBarChartPlot.h"
+#include "CTableResult.h"
+#include "CsvWriter.h"
+#include "MeasureRecord.h"
+#include "MyPrint.h"
+#include "MyWndControl.h"
+#include "QHard.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+MyWndControl* pControl = nullptr;
+CBarChartPlot* pPlot = nullptr;
+CTableResult* pTable = nullptr;
+QStatusBar* pStatusBar = nullptr;
+MyPrint* pPrint = nullptr;
+int nGroupIndex = -1;
+
+namespace Ui {
+// The window's form: the three widgets every main window has.
+struct MainWindow
+{
+    QWidget* centralwidget;
+    QMenuBar* menubar;
+    QStatusBar* statusbar;
+
+    void setupUi(QMainWindow* window)
+    {
+        if (window->objectName().isEmpty())
+            window->setObjectName(QStringLiteral("MainWindow"));
+        window->resize(800, 600);
+        centralwidget = new QWidget(window);
+        centralwidget->setObjectName(QStringLiteral("centralwidget"));
+        window->setCentralWidget(centralwidget);
+        menubar = new QMenuBar(window);
+        menubar->setObjectName(QStringLiteral("menubar"));
+        window->setMenuBar(menubar);
+        statusbar = new QStatusBar(window);
+        statusbar->setObjectName(QStringLiteral("statusbar"));
+        window->setStatusBar(statusbar);
+        window->setWindowTitle(::MainWindow::tr("MainWindow"));
+        QMetaObject::connectSlotsByName(window);
+    }
+};
+} // namespace Ui
+
+void showStatus(const QString& text)
+{
+    const QString stamp = QTime::currentTime().toString(QStringLiteral("hh:mm:ss %1:%2"));
+    pStatusBar->showMessage(stamp.arg(QString(), text), 0);
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , pHard(nullptr)
+    , pProgress(nullptr)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    auto* columns = new QHBoxLayout;
+
+    pTable = new CTableResult(this);
+    pPlot = new CBarChartPlot(this);
+    pControl = new MyWndControl(this);
+
+    left->addWidget(pPlot);
+    left->addWidget(pTable);
+    right->addWidget(pControl);
+    right->addStretch(0);
+    columns->addLayout(left, 0);
+    columns->addLayout(right, 0);
+    ui->centralwidget->setLayout(columns);
+
+    pHard = new QHard;
+    pHard->moveToThread(&workerThread);
+    // The worker, its device and its timer are released on their own thread once it ends.
+    connect(&workerThread, &QThread::finished, pHard, &QObject::deleteLater);
+    workerThread.start();
+
+    initTimer.setInterval(100);
+    initTimer.setSingleShot(true);
+
+    connect(&initTimer, &QTimer::timeout, pHard, &QHard::init);
+    connect(pHard, &QHard::sigResult, this, &MainWindow::slotData);
+    connect(pHard, &QHard::sigValidDev, this, &MainWindow::slotValidDev);
+    connect(pHard, &QHard::sigProcessStatus, this, &MainWindow::slotProcessStatus);
+    QPushButton* const* buttons = pControl->pButtons;
+    connect(buttons[MyWndControl::LoadData], &QPushButton::clicked, this, &MainWindow::slotColectgroup);
+    connect(buttons[MyWndControl::SaveCsv], &QPushButton::clicked, this, &MainWindow::saveCSV);
+    connect(buttons[MyWndControl::SavePdf], &QPushButton::clicked, this, &MainWindow::slotSavepdf);
+    connect(buttons[MyWndControl::PrintPreview], &QPushButton::clicked, buttons[MyWndControl::PrintPreview],
+            [this] { printReport(0); });
+    connect(buttons[MyWndControl::Print], &QPushButton::clicked, buttons[MyWndControl::Print],
+            [this] { printReport(1); });
+    connect(pTable, &CTableResult::sigRowSet, this, &MainWindow::slotRowSel);
+    connect(this, &MainWindow::sigCollectGroup, pHard, &QHard::CollectOnce);
+
+    initTimer.start();
+
+    auto* clock = new QLabel;
+    ui->statusbar->addPermanentWidget(clock, 0);
+    auto* clockTimer = new QTimer(this);
+    clockTimer->setInterval(1000);
+    connect(clockTimer, &QTimer::timeout, clockTimer, [clock] {
+        clock->setText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy.MM.dd hh:mm:ss")));
+    });
+    clockTimer->start();
+
+    pStatusBar = ui->statusbar;
+    showStatus(tr("Ready"));
+    slotValidDev(0);
+    pProgress = nullptr;
+}
+
+MainWindow::~MainWindow()
+{
+    bAppRunning = 0;
+    workerThread.quit();
+    delete ui;
+    // No time-out: a download under way ends first (each transfer gives up within 1800 ms).
+    workerThread.wait();
+    pControl = nullptr;
+    pPlot = nullptr;
+    pTable = nullptr;
+    pStatusBar = nullptr;
+    pPrint = nullptr;
+}
+
+void MainWindow::printReport(short kind)
+{
+    if (!pPrint)
+        pPrint = new MyPrint(this);
+    if (kind == 0)
+        pPrint->slotPrints(3);
+    else if (kind == 1)
+        pPrint->slotPrints(1);
+}
+
+void MainWindow::slotValidDev(short b)
+{
+    pControl->pButtons[MyWndControl::LoadData]->setEnabled(b != 0);
+    showStatus(b ? tr("Device Connected") : tr("Device Disconnected"));
+}
+
+void MainWindow::slotColectgroup()
+{
+    if (nGroupIndex < 0) {
+        QMessageBox::warning(this, tr("Error"), tr("Please choose group first!"), QMessageBox::Ok,
+                             QMessageBox::NoButton);
+        return;
+    }
+    pControl->pButtons[MyWndControl::LoadData]->setEnabled(false);
+    delete pProgress;  // a download that never delivered its result
+    pProgress = new QProgressDialog(tr("Load Data......"), QStringLiteral("Abort Load"), 0, 100, this);
+    pProgress->setMinimumWidth(400);
+    pProgress->setCancelButton(nullptr);
+    pProgress->setWindowModality(Qt::WindowModal);
+    pProgress->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
+    pProgress->setStyleSheet(QStringLiteral("background-color:#303030"));
+    emit sigCollectGroup(nGroupIndex);
+}
+
+void MainWindow::slotProcessStatus(int n)
+{
+    if (!pProgress)
+        return;
+    if (n & 0x100000)
+        pProgress->setMaximum(n & 0xFFFFF);
+    else
+        pProgress->setValue(n);
+}
+
+void MainWindow::slotData(void* p, short nLen)
+{
+    pControl->pButtons[MyWndControl::LoadData]->setEnabled(true);
+    if (nLen < 1) {
+        QMessageBox::warning(this, tr("Info"), tr("No data is found!"), QMessageBox::Ok, QMessageBox::NoButton);
+    } else {
+        FreeGroup(nullptr, -1);
+        CurrentGroup.nCount = nLen;
+        CurrentGroup.pRecords = static_cast<MeasureRecord*>(p);
+        pTable->showGroup();
+    }
+    if (pProgress) {
+        pProgress->close();
+        pProgress->deleteLater();
+        pProgress = nullptr;
+    }
+}
+
+void MainWindow::slotRowSel(int nrow)
+{
+    if (nrow >= 0 && nrow < CurrentGroup.nCount)
+        pPlot->showRecord(CurrentGroup.pRecords[nrow]);
+}
+
+void MainWindow::slotSavepdf()
+{
+    pPlot->exportChart(QString());
+}
+
+void MainWindow::saveCSV()
+{
+    if (CurrentGroup.nCount <= 0) {
+        QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("No data to save"), QMessageBox::Ok,
+                             QMessageBox::NoButton);
+        return;
+    }
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("Save File"), QStringLiteral(".") + QDir::separator(),
+                                                          tr("CSV (*.csv)"));
+    if (fileName.isEmpty())
+        return;
+    switch (SaveCsvFile(fileName, CurrentGroup.pRecords, CurrentGroup.nCount)) {
+    case CsvSaveResult::OpenFailed:
+        QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("File open failed"), QMessageBox::Ok,
+                             QMessageBox::NoButton);
+        break;
+    case CsvSaveResult::WriteFailed:
+        QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("The file could not be written"),
+                             QMessageBox::Ok, QMessageBox::NoButton);
+        break;
+    case CsvSaveResult::Saved:
+        QMessageBox::information(this, QStringLiteral("Info"), QStringLiteral("Successfully saved"), QMessageBox::Ok);
+        break;
+    }
+}

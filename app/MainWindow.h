@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QThread>
+#include <QTimer>
+
+class CBarChartPlot;
+class CTableResult;
+class MyPrint;
+class MyWndControl;
+class QHard;
+class QProgressDialog;
+class QStatusBar;
+
+namespace Ui {
+struct MainWindow;
+}
+
+// The program's only top-level window: chart above table on the left, control panel on the
+// right, status bar with clock. It owns the device worker's thread and wires the main flow.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Behind "Print preview" (kind 0) and "Print" (kind 1).
+    void printReport(short kind);
+
+signals:
+    void sigCollectGroup(int nGroup);
+
+public slots:
+    void slotValidDev(short b);
+    void slotData(void* p, short nLen);
+    void slotRowSel(int nrow);
+    void saveCSV();
+    void slotSavepdf();
+    void slotColectgroup();
+    void slotProcessStatus(int n);
+
+private:
+    QThread workerThread;
+    QHard* pHard;
+    QTimer initTimer;
+    QProgressDialog* pProgress;
+    Ui::MainWindow* ui;
+};
+
+// Shows text in the status bar, prefixed by the current local time ("14:03:22 :Ready").
+void showStatus(const QString& text);
+
+// Program-wide references, GUI thread only.
+extern MyWndControl* pControl;
+extern CBarChartPlot* pPlot;
+extern CTableResult* pTable;
+extern QStatusBar* pStatusBar;
+extern MyPrint* pPrint;
+extern int nGroupIndex;  // chosen group, 0 for "1"; -1 until the user picks one

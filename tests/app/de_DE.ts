@@ -1,0 +1,17 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>MainWindow</name>
+    <message><source>MainWindow</source><translation>Hauptfenster</translation></message>
+    <message><source>Device Disconnected</source><translation>Gerät getrennt</translation></message>
+</context>
+<context>
+    <name>MyWndControl</name>
+    <message><source>LoadData</source><translation>Daten laden</translation></message>
+</context>
+<context>
+    <name>MyTranslate</name>
+    <message><source>Material</source><translation>Werkstoff</translation></message>
+</context>
+</TS>

@@ -1,0 +1,203 @@
+#include "CBarChartPlot.h"
+#include "CTableResult.h"
+#include "MainWindow.h"
+#include "MeasureRecord.h"
+#include "ModalAnswerer.h"
+#include "MyWndControl.h"
+
+#include <QtTest>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <qwt_plot_barchart.h>
+
+namespace {
+
+// A record as a download leaves it: header fields, scaled values, statistics.
+void fillRecord(MeasureRecord& rec, uint8_t unit, const std::vector<uint16_t>& raw)
+{
+    uint8_t header[12] = {0, 0, 0, 0, /*material*/ 1, unit, /*date*/ 22, 9, 8, /*probe*/ 0, /*angle*/ 2,
+                          uint8_t(raw.size())};
+    FillRecordHeader(rec, header, sizeof header);
+    std::vector<uint8_t> values(1 + 2 * raw.size());
+    for (size_t k = 0; k < raw.size(); ++k) {
+        values[1 + 2 * k] = raw[k] & 0xFF;
+        values[2 + 2 * k] = raw[k] >> 8;
+    }
+    FillRecordValues(rec, values.data(), int(values.size()));
+}
+
+MeasureRecord* makeGroup(int nCount)
+{
+    MeasureRecord* group = AllocGroup(nCount);
+    for (int i = 0; i < nCount; ++i)
+        fillRecord(group[i], 0, {uint16_t(500 + i), uint16_t(510 + i), uint16_t(505 + i)});
+    return group;
+}
+
+QVector<double> chartHeights()
+{
+    QVector<double> heights;
+    const QwtPlotItemList bars = pPlot->itemList(QwtPlotItem::Rtti_PlotBarChart);
+    if (bars.isEmpty())
+        return heights;
+    auto* chart = static_cast<QwtPlotBarChart*>(bars.first());
+    for (size_t i = 0; i < chart->dataSize(); ++i)
+        heights << chart->sample(int(i)).y();
+    return heights;
+}
+
+QPushButton* button(int which)
+{
+    return pControl->pButtons[which];
+}
+
+QComboBox* groupBox()
+{
+    return pControl->findChild<QComboBox*>();
+}
+
+// Collects the text of every message box and closes it.
+struct MessageLog
+{
+    QStringList texts;
+    ModalAnswerer answerer{[this](QWidget* w) {
+        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+            texts << box->windowTitle() + "|" + box->text();
+            box->accept();
+        }
+    }};
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        FreeGroup(nullptr, -1);
+        CurrentGroup.pRecords = nullptr;
+    }
+
+    void stateAfterConstruction()
+    {
+        MainWindow w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("MainWindow"));
+        QCOMPARE(w.size(), QSize(800, 600));
+        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
+        for (int b : {MyWndControl::SaveCsv, MyWndControl::SavePdf, MyWndControl::PrintPreview, MyWndControl::Print})
+            QVERIFY(button(b)->isEnabled());
+        QCOMPARE(button(MyWndControl::PrintPreview)->text(), QStringLiteral("Print preview"));
+        const QString status = w.statusBar()->currentMessage();
+        QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d :Device Disconnected$").match(status).hasMatch(),
+                 qPrintable(status));
+        QComboBox* groups = groupBox();
+        QCOMPARE(groups->count(), 10);
+        QCOMPARE(groups->itemText(0), QStringLiteral("1"));
+        QCOMPARE(groups->itemText(9), QStringLiteral("10"));
+        QCOMPARE(groups->currentIndex(), -1);
+        QCOMPARE(nGroupIndex, -1);
+        QCOMPARE(pTable->rowCount(), 0);
+
+        groups->setCurrentIndex(0);
+        QCOMPARE(nGroupIndex, 0);
+        groups->setCurrentIndex(9);
+        QCOMPARE(nGroupIndex, 9);
+        nGroupIndex = -1;
+    }
+
+    void presenceTogglesLoadData()
+    {
+        MainWindow w;
+        w.slotValidDev(1);
+        QVERIFY(button(MyWndControl::LoadData)->isEnabled());
+        QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device Connected"));
+        w.slotValidDev(0);
+        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
+        QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device Disconnected"));
+    }
+
+    void loadDataFlow()
+    {
+        MainWindow w;
+        // Requests stay here: this test plays the worker's part.
+        disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
+        QSignalSpy requests(&w, &MainWindow::sigCollectGroup);
+        w.slotValidDev(1);
+
+        {
+            MessageLog log;
+            QTest::mouseClick(button(MyWndControl::LoadData), Qt::LeftButton);
+            QCOMPARE(log.texts, QStringList{"Error|Please choose group first!"});
+        }
+        QCOMPARE(requests.count(), 0);
+        QVERIFY(button(MyWndControl::LoadData)->isEnabled());
+
+        groupBox()->setCurrentIndex(1);
+        QTest::mouseClick(button(MyWndControl::LoadData), Qt::LeftButton);
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.at(0).at(0).toInt(), 1);
+        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
+
+        auto* progress = w.findChild<QProgressDialog*>();
+        QVERIFY(progress);
+        w.slotProcessStatus(0x100000 | 12);
+        QCOMPARE(progress->maximum(), 12);
+        w.slotProcessStatus(5);
+        QCOMPARE(progress->value(), 5);
+
+        MeasureRecord* group = makeGroup(5);
+        w.slotData(group, 5);
+        QVERIFY(button(MyWndControl::LoadData)->isEnabled());
+        QCOMPARE(CurrentGroup.pRecords, group);
+        QCOMPARE(CurrentGroup.nCount, 5);
+        QCOMPARE(pTable->rowCount(), 5);
+        QCOMPARE(pTable->item(4, 5)->text(), QStringLiteral("504;514;509;"));
+        w.slotProcessStatus(3);  // late progress after the dialog closed: ignored
+        QTRY_VERIFY(w.findChildren<QProgressDialog*>().isEmpty());
+
+        // No data: the store, the table and the chart stay as they were.
+        w.slotRowSel(1);
+        QCOMPARE(chartHeights(), (QVector<double>{0, 501, 511, 506}));
+        {
+            MessageLog log;
+            w.slotData(nullptr, 0);
+            QCOMPARE(log.texts, QStringList{"Info|No data is found!"});
+        }
+        QCOMPARE(CurrentGroup.pRecords, group);
+        QCOMPARE(pTable->item(4, 5)->text(), QStringLiteral("504;514;509;"));
+
+        // A smaller group after a larger one: left-over rows are empty and clicks on them do nothing.
+        w.slotData(makeGroup(2), 2);
+        QCOMPARE(CurrentGroup.nCount, 2);
+        QCOMPARE(pTable->rowCount(), 5);
+        QCOMPARE(pTable->item(3, 0), nullptr);
+        w.slotRowSel(3);
+        w.slotRowSel(-1);
+        QCOMPARE(chartHeights(), (QVector<double>{0, 501, 511, 506}));
+        w.slotRowSel(0);
+        QCOMPARE(chartHeights(), (QVector<double>{0, 500, 510, 505}));
+    }
+
+    void pendingDialogIsReplaced()
+    {
+        MainWindow w;
+        disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
+        w.slotValidDev(1);
+        groupBox()->setCurrentIndex(0);
+        w.slotColectgroup();
+        // The instrument comes back while the download never answered: LoadData works again.
+        w.slotValidDev(1);
+        w.slotColectgroup();
+        QCOMPARE(w.findChildren<QProgressDialog*>().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
