@@ -63,6 +63,7 @@ void FreeGroup(MeasureRecord* pRecords, int nCount)
 {
     if (nCount < 0) {
         FreeGroup(CurrentGroup.pRecords, CurrentGroup.nCount);
+        CurrentGroup.pRecords = nullptr;  // never left dangling, even for a moment
         CurrentGroup.nCount = 0;
         return;
     }

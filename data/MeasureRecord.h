@@ -32,8 +32,8 @@ extern MeasureGroup CurrentGroup;
 MeasureRecord* AllocGroup(int nCount);
 
 // Releases the values of nCount records and then the array itself (a null array is skipped).
-// A negative count means the store: every array of CurrentGroup is released and nCount
-// becomes 0; pRecords is left for the caller, which installs the next group at once.
+// A negative count means the store: every array of CurrentGroup is released, pRecords
+// becomes null and nCount 0, ready for the next group.
 void FreeGroup(MeasureRecord* pRecords, int nCount);
 
 // Fills the header fields of a zero-filled record from a record-header reply of nReceived

@@ -207,7 +207,7 @@ private slots:
         CurrentGroup.nCount = 3;
         FreeGroup(nullptr, -1);  // a negative count: the store itself
         QCOMPARE(CurrentGroup.nCount, 0);
-        CurrentGroup.pRecords = nullptr;
+        QCOMPARE(CurrentGroup.pRecords, nullptr);
 
         QCOMPARE(AllocGroup(0), nullptr);
         FreeGroup(nullptr, 5);  // a null array is skipped
