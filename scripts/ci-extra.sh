@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks beyond the test suite: the tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (leak check included).
+# UndefinedBehaviorSanitizer (leak check included), the Windows cross build, a short fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --ci
@@ -11,3 +11,9 @@ scripts/build.sh build-asan -DHARDNESS_SANITIZE=ON -DHARDNESS_BENCHMARKS=OFF
   ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/../scripts/lsan.supp \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+
+echo "== Windows platform layer, cross-compiled with MinGW-w64"
+scripts/ci-windows.sh
+
+echo "== fuzzing the reply decoding and the report-descriptor parser"
+FUZZ_SECONDS=${FUZZ_SECONDS:-20} scripts/ci-fuzz.sh

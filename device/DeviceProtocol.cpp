@@ -1,0 +1,62 @@
+#include "CHidDevice.h"
+#include "DeviceProtocol.h"
+
+#include <cstring>
+
+void CHidDevice::prepareRequest(uint8_t nCommand, int nGroup, int nRecord)
+{
+    std::memset(outReport, 0, sizeof outReport);
+    outReport[1] = nCommand;
+    outReport[2] = static_cast<uint8_t>(nGroup + 1);
+    outReport[3] = static_cast<uint8_t>(nRecord);
+}
+
+void CHidDevice::reportProgress(int n) const
+{
+    if (progress)
+        progress(n);
+}
+
+short CHidDevice::groupSize(int nGroup)
+{
+    prepareRequest(CMD_GROUP_SIZE, nGroup, 0);
+    const short nReceived = exchange();
+    return nReceived < 0 ? nReceived : inReport[3];
+}
+
+void CHidDevice::readRecord(int nGroup, int nIndex, MeasureRecord& rec)
+{
+    prepareRequest(CMD_RECORD_HEADER, nGroup, nIndex + 1);
+    const short nHeader = exchange();
+    if (nHeader < 0)
+        return;  // the record stays all zero
+    FillRecordHeader(rec, inReport, nHeader);
+
+    prepareRequest(CMD_RECORD_VALUES, nGroup, nIndex + 1);
+    FillRecordValues(rec, inReport, exchange());
+}
+
+short CHidDevice::collectGroup(int nGroup)
+{
+    const short nCount = groupSize(nGroup);
+    if (nCount < 0)
+        return nCount;
+    reportProgress(nCount | kProgressMaximumFlag);
+
+    FreeGroup(pRecords, nRecordCount);  // a download nobody took
+    pRecords = AllocGroup(nCount);
+    nRecordCount = nCount;
+    for (int i = 0; i < nCount; ++i) {
+        readRecord(nGroup, i, pRecords[i]);
+        reportProgress(i + 1);
+    }
+    return nCount;
+}
+
+MeasureRecord* CHidDevice::takeRecords()
+{
+    MeasureRecord* p = pRecords;
+    pRecords = nullptr;
+    nRecordCount = 0;
+    return p;
+}

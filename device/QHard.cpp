@@ -1,0 +1,47 @@
+#include "QHard.h"
+
+#include "CHidDevice.h"
+
+#include <QTimer>
+
+std::atomic<short> bAppRunning{1};
+
+QHard::QHard(QObject* parent)
+    : QObject(parent)
+{
+}
+
+QHard::~QHard() = default;
+
+void QHard::init()
+{
+    pDevice = std::make_unique<CHidDevice>(DefaultHidPlatform(),
+                                           [this](int n) { emit sigProcessStatus(n); });
+    pTimer = new QTimer(this);
+    pTimer->setInterval(kPresenceIntervalMs);
+    connect(pTimer, &QTimer::timeout, this, &QHard::searchDev);
+    if (bAppRunning != 0)
+        pTimer->start();
+}
+
+void QHard::searchDev()
+{
+    if (!pDevice)
+        return;
+    const short nValid = pDevice->reopen();
+    if (nValid == nLastValid)
+        return;
+    nLastValid = nValid;
+    emit sigValidDev(nValid);
+}
+
+void QHard::CollectOnce(int nGroup)
+{
+    // Nothing that already belongs to the receiver goes out again: no data means a null pointer.
+    if (!pDevice || !pDevice->isConnected()) {
+        emit sigResult(nullptr, 0);
+        return;
+    }
+    const short nLen = pDevice->collectGroup(nGroup);
+    emit sigResult(pDevice->takeRecords(), nLen);
+}

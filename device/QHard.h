@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+
+class CHidDevice;
+class QTimer;
+
+extern std::atomic<short> bAppRunning;  // 1 while the program runs; the window clears it at shutdown
+
+// The instrument as the rest of the program sees it. Lives on a worker thread of its own so that
+// blocking transfers never stall the window: checks every 2000 ms whether the instrument is there,
+// reports each change, and downloads a group when asked. A downloaded group passes to the
+// receiver of sigResult together with its ownership.
+class QHard : public QObject
+{
+    Q_OBJECT
+public:
+    explicit QHard(QObject* parent = nullptr);
+    ~QHard() override;
+
+    static constexpr int kPresenceIntervalMs = 2000;
+
+    // Both null until init has run on the worker thread.
+    const CHidDevice* device() const { return pDevice.get(); }
+    const QTimer* presenceTimer() const { return pTimer; }
+
+signals:
+    void sigResult(void* p, short nLen);  // nLen < 1: no data, p is null
+    void sigValidDev(short b);            // 1 the instrument arrived, 0 it went
+    void sigProcessStatus(int n);         // maximum with bit 0x100000, then records done
+
+public slots:
+    void CollectOnce(int nGroup);
+    void init();
+    void searchDev();
+
+private:
+    std::unique_ptr<CHidDevice> pDevice;
+    QTimer* pTimer = nullptr;  // child of this object, on the worker thread
+    short nLastValid = 0;      // the presence state last reported
+};
