@@ -1,0 +1,44 @@
+#include "myQwtColumnSymbol.h"
+
+#include <QHash>
+#include <QPainter>
+
+namespace UserDefine {
+
+myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue)
+    : QwtColumnSymbol(QwtColumnSymbol::UserStyle)
+    , strValue(strValue)
+    , clrBar(clrBar)
+{
+}
+
+void myQwtColumnSymbol::draw(QPainter* painter, const QwtColumnRect& rect) const
+{
+    const QRect r = rect.toRect().toRect();
+    painter->save();
+    painter->fillRect(r, clrBar);
+    QFont font = painter->font();
+    font.setPointSize(14);
+    painter->setFont(font);
+    painter->drawText(r, Qt::AlignHCenter | Qt::AlignBottom, strValue);
+    painter->restore();
+}
+
+} // namespace UserDefine
+
+QColor barColor(ushort index)
+{
+    // Every bar is drawn with a fresh symbol on every repaint, so colours are looked up once.
+    static QHash<ushort, QColor> cache;
+    const auto hit = cache.constFind(index);
+    if (hit != cache.constEnd())
+        return *hit;
+
+    static const QRgb palette[20] = {
+        0xFF0000, 0x00FF00, 0xFFFF00, 0x00CCFF, 0xFF6600, 0xFF00FF, 0xFF9999, 0x0066FF, 0x99CCFF, 0x808000,
+        0x009B9B, 0x7030A0, 0x99FF99, 0xFFFF99, 0xFF0066, 0x00CC66, 0x660066, 0xCC3300, 0x336699, 0xFFCC66,
+    };
+    const QColor color(palette[index % 20]);
+    cache.insert(index, color);
+    return color;
+}
