@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -22,7 +23,12 @@ public:
                 return;
             modal->setProperty("answered", true);
             ++m_answered;
-            m_handler(modal);
+            // Answered from a queued call, so that a dialog the answer opens in turn (a question
+            // before replacing a file) is seen by this timer from within its own event loop.
+            QMetaObject::invokeMethod(this, [this, modal = QPointer<QWidget>(modal)] {
+                if (modal)
+                    m_handler(modal);
+            }, Qt::QueuedConnection);
         });
         m_poll.start(20);
     }

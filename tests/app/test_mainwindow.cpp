@@ -3,11 +3,16 @@
 #include "MainWindow.h"
 #include "MeasureRecord.h"
 #include "ModalAnswerer.h"
+#include "MyPrint.h"
 #include "MyWndControl.h"
 
 #include <QtTest>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
@@ -196,6 +201,71 @@ private slots:
         w.slotValidDev(1);
         w.slotColectgroup();
         QCOMPARE(w.findChildren<QProgressDialog*>().size(), 1);
+    }
+
+    void saveCsvThroughTheDialogs()
+    {
+        MainWindow w;
+        {
+            MessageLog log;
+            w.saveCSV();
+            QCOMPARE(log.texts, QStringList{"Error|No data to save"});
+        }
+
+        w.slotData(makeGroup(2), 2);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("group.csv");
+        QStringList messages;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Save File"));
+                QCOMPARE(dialog->nameFilters(), QStringList{"CSV (*.csv)"});
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+                static_cast<QDialog*>(dialog)->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                messages << box->text();
+                // The dialog's own question before replacing a file is answered Yes.
+                QAbstractButton* yes = box->button(QMessageBox::Yes);
+                (yes ? yes : box->button(QMessageBox::Ok))->click();
+            }
+        });
+        w.saveCSV();
+        QCOMPARE(messages, QStringList{"Successfully saved"});
+        w.saveCSV();
+        QCOMPARE(messages.size(), 3);
+        QVERIFY(messages.at(1).contains("already exists"));
+        QCOMPARE(messages.at(2), QStringLiteral("Successfully saved"));
+
+        // Saved twice: the file was replaced, not appended to.
+        QFile file(path);
+        QVERIFY(file.open(QFile::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "NO,Material,Angle,Unit,Probe,Times,Values,Min,Max,Avg,DateTime\n"));
+        QCOMPARE(bytes.count("\xEF\xBB\xBF"), 1);
+        QCOMPARE(bytes.count('\n'), 3);
+        QVERIFY(bytes.contains("\nNo.2,Alloy Tool Steel,"));
+    }
+
+    void outputButtonsOpenTheirDialogs()
+    {
+        MainWindow w;
+        QStringList seen;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            seen << modal->metaObject()->className();
+            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal))
+                QCOMPARE(preview->size(), QSize(1000, 900));
+            static_cast<QDialog*>(modal)->reject();
+        });
+        QTest::mouseClick(button(MyWndControl::PrintPreview), Qt::LeftButton);
+        MyPrint* first = pPrint;
+        QVERIFY(first);
+        QTest::mouseClick(button(MyWndControl::PrintPreview), Qt::LeftButton);
+        QTest::mouseClick(button(MyWndControl::Print), Qt::LeftButton);
+        QCOMPARE(pPrint, first);
+        QCOMPARE(w.findChildren<MyPrint*>().size(), 1);
+        // Save as PDF offers the chart export even with nothing loaded.
+        QTest::mouseClick(button(MyWndControl::SavePdf), Qt::LeftButton);
+        QCOMPARE(seen, (QStringList{"QPrintPreviewDialog", "QPrintPreviewDialog", "QPrintDialog", "QFileDialog"}));
     }
 };
 

@@ -13,6 +13,13 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // Start away from the build folder, which holds the catalogue this test copies.
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir::setCurrent(dir.path()));
+    }
+
     void appliesFontStyleAndIcon()
     {
         SetUpApplication(*qApp);
@@ -25,8 +32,6 @@ private slots:
     void translationFromTheWorkingDirectoryOnly()
     {
         QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-        QTemporaryDir dir;
-        QVERIFY(QDir::setCurrent(dir.path()));
 
         // No catalogue: English source texts.
         SetUpApplication(*qApp);
@@ -57,6 +62,9 @@ private slots:
         QCOMPARE(pTable->horizontalHeaderItem(0)->text(), QStringLiteral("Werkstoff"));
         QCOMPARE(pControl->pButtons[MyWndControl::Print]->text(), QStringLiteral("Print"));
     }
+
+private:
+    QTemporaryDir dir;
 };
 
 QTEST_MAIN(TestStartup)
