@@ -9,6 +9,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -38,9 +39,13 @@ void installTranslator(QApplication& app)
     const QString fileName = QStringLiteral("%1.qm").arg(QLocale::system().name());
     if (!QFile::exists(fileName))
         return;
-    auto* translator = new QTranslator;  // lives until the process ends
-    if (translator->load(fileName))
-        app.installTranslator(translator);
+    // Owned by the application, so it stays installed for the whole run; one that does not
+    // load is not kept.
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(fileName)) {
+        translator->setParent(&app);
+        app.installTranslator(translator.release());
+    }
 }
 
 } // namespace
