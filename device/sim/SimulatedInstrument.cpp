@@ -304,8 +304,3 @@ std::vector<uint8_t> SimulatedInstrument::replyTo(const std::vector<uint8_t>& re
     }
     return reply;
 }
-
-HidPlatform& DefaultHidPlatform()
-{
-    return SimulatedInstrument::demo();
-}

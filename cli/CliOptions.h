@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+// What the user asked for on the command line.
+struct CliRequest
+{
+    enum class Command { Status, Download, Help, Version };
+    enum class Format { Csv, Json };
+
+    Command command = Command::Help;
+    int nGroupNumber = 0;  // 1 to 10, as the window's combo box shows the groups
+    QString outputFile;    // empty: standard output
+    Format format = Format::Csv;
+    bool bSimulate = false;
+};
+
+// The command line of hardness-cli: a command (status or download) and its options.
+class CliOptions
+{
+public:
+    static constexpr int kFirstGroup = 1;
+    static constexpr int kLastGroup = 10;
+
+    CliOptions();
+
+    // arguments[0] is the program name. Returns false with a one-line errorText() on bad input.
+    bool parse(const QStringList& arguments);
+    const CliRequest& request() const { return parsed; }
+    QString errorText() const { return error; }
+    QString helpText() const { return parser.helpText(); }
+
+private:
+    bool fail(const QString& text);
+    bool readDownloadOptions();
+
+    QCommandLineParser parser;
+    QCommandLineOption helpOption;
+    QCommandLineOption versionOption;
+    QCommandLineOption groupOption;
+    QCommandLineOption outputOption;
+    QCommandLineOption formatOption;
+    QCommandLineOption simulateOption;
+    CliRequest parsed;
+    QString error;
+};

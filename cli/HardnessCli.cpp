@@ -1,0 +1,140 @@
+#include "HardnessCli.h"
+
+#include "CliOptions.h"
+#include "CsvWriter.h"
+#include "GroupDownload.h"
+#include "JsonExport.h"
+#include "ProgressReporter.h"
+
+#include <QCoreApplication>
+#include <QIODevice>
+#include <QSaveFile>
+
+namespace {
+
+QString notFoundText()
+{
+    return QStringLiteral("No instrument found (USB vendor 0x%1, product 0x%2).")
+        .arg(CHidDevice::kVendorId, 4, 16, QLatin1Char('0'))
+        .arg(CHidDevice::kProductId, 4, 16, QLatin1Char('0'));
+}
+
+// The same test the final write makes, done before the instrument is asked, so that a long
+// download is not wasted on a file that cannot be written. The probe leaves nothing behind.
+bool canReplace(const QString& fileName, QString& errorText)
+{
+    QSaveFile probe(fileName);
+    if (probe.open(QIODevice::WriteOnly))
+        return true;
+    errorText = probe.errorString();
+    return false;
+}
+
+// Replaces the file only once all bytes are in, like the window's CSV export.
+bool saveFile(const QString& fileName, const QByteArray& bytes, QString& errorText)
+{
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
+        return true;
+    errorText = file.errorString();
+    return false;
+}
+
+} // namespace
+
+HardnessCli::HardnessCli(HidPlatform& instrument, HidPlatform& simulated, Streams streams)
+    : instrument(instrument), simulated(simulated), streams(streams)
+{
+}
+
+int HardnessCli::run(const QStringList& arguments)
+{
+    CliOptions options;
+    if (!options.parse(arguments))
+        return fail(kExitUsage, options.errorText());
+    const CliRequest& request = options.request();
+    switch (request.command) {
+    case CliRequest::Command::Help:
+        streams.out.write(options.helpText().toUtf8());
+        return kExitData;
+    case CliRequest::Command::Version:
+        streams.out.write(QStringLiteral("%1 %2\n")
+                              .arg(QLatin1String(kProgramName), QCoreApplication::applicationVersion())
+                              .toUtf8());
+        return kExitData;
+    case CliRequest::Command::Status:
+        return status(request);
+    case CliRequest::Command::Download:
+        break;
+    }
+    return download(request);
+}
+
+HidPlatform& HardnessCli::platformFor(const CliRequest& request) const
+{
+    return request.bSimulate ? simulated : instrument;
+}
+
+int HardnessCli::fail(int nExitCode, const QString& text)
+{
+    streams.err.write(QStringLiteral("%1: %2\n").arg(QLatin1String(kProgramName), text).toUtf8());
+    return nExitCode;
+}
+
+int HardnessCli::status(const CliRequest& request)
+{
+    GroupDownload link(platformFor(request));
+    if (!link.findInstrument()) {
+        streams.out.write("Device Disconnected\n");
+        return kExitDeviceFailed;
+    }
+    streams.out.write(QStringLiteral("Device Connected: %1\n").arg(QString::fromUtf8(link.devicePath())).toUtf8());
+    return kExitData;
+}
+
+int HardnessCli::download(const CliRequest& request)
+{
+    QString errorText;
+    if (!request.outputFile.isEmpty() && !canReplace(request.outputFile, errorText))
+        return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1': %2").arg(request.outputFile, errorText));
+
+    ProgressReporter progress(streams.err, streams.bErrIsTerminal, request.nGroupNumber);
+    GroupDownload link(platformFor(request), [&progress](int n) { progress.report(n); });
+    const DownloadedGroup group = link.download(request.nGroupNumber);
+    progress.endLine();
+    switch (group.outcome()) {
+    case DownloadedGroup::Outcome::Absent:
+        return fail(kExitDeviceFailed, notFoundText());
+    case DownloadedGroup::Outcome::TransferFailed:
+        return fail(kExitDeviceFailed, QStringLiteral("The transfer from the instrument failed; nothing was written."));
+    case DownloadedGroup::Outcome::Empty:
+        return fail(kExitNoRecords, QStringLiteral("Group %1 holds no records.").arg(request.nGroupNumber));
+    case DownloadedGroup::Outcome::Data:
+        break;
+    }
+    return writeGroup(request, group);
+}
+
+int HardnessCli::writeGroup(const CliRequest& request, const DownloadedGroup& group)
+{
+    const bool bCsv = request.format == CliRequest::Format::Csv;
+    if (request.outputFile.isEmpty()) {
+        const QByteArray bytes = bCsv ? CsvDocument(group.records(), group.count())
+                                      : JsonDocument(group.records(), group.count(), request.nGroupNumber);
+        if (streams.out.write(bytes) != bytes.size())
+            return fail(kExitOutputFailed, QStringLiteral("Cannot write to standard output."));
+        return kExitData;
+    }
+
+    QString errorText;
+    if (bCsv) {
+        // The window's own CSV export, byte for byte.
+        if (SaveCsvFile(request.outputFile, group.records(), group.count()) == CsvSaveResult::Saved)
+            return kExitData;
+        errorText = CsvWriteFailedText();
+    } else if (saveFile(request.outputFile,
+                        JsonDocument(group.records(), group.count(), request.nGroupNumber), errorText)) {
+        return kExitData;
+    }
+    return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1': %2").arg(request.outputFile, errorText));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class DownloadedGroup;
+class HidPlatform;
+class QIODevice;
+struct CliRequest;
+
+// Exit codes of hardness-cli (64 and 73 as in the BSD sysexits convention).
+enum CliExitCode {
+    kExitData = 0,            // status: the instrument is there; download: data written
+    kExitNoRecords = 1,       // the group holds no records; nothing written
+    kExitDeviceFailed = 2,    // the instrument is absent or a transfer failed; nothing written
+    kExitUsage = 64,          // bad command line
+    kExitOutputFailed = 73,   // the output could not be written; an existing file is left as it was
+};
+
+// The whole program behind main(), on the streams and platforms it is given.
+class HardnessCli
+{
+public:
+    struct Streams
+    {
+        QIODevice& out;        // the document and the status line
+        QIODevice& err;        // progress and error lines
+        bool bErrIsTerminal;   // a redrawn progress bar instead of plain lines
+    };
+
+    static constexpr const char* kProgramName = "hardness-cli";
+
+    HardnessCli(HidPlatform& instrument, HidPlatform& simulated, Streams streams);
+
+    int run(const QStringList& arguments);
+
+private:
+    int status(const CliRequest& request);
+    int download(const CliRequest& request);
+    int writeGroup(const CliRequest& request, const DownloadedGroup& group);
+    int fail(int nExitCode, const QString& text);
+    HidPlatform& platformFor(const CliRequest& request) const;
+
+    HidPlatform& instrument;
+    HidPlatform& simulated;
+    Streams streams;
+};
