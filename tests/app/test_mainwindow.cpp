@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "MeasureRecord.h"
 #include "ModalAnswerer.h"
+#include "SampleGroup.h"
 #include "MyPrint.h"
 #include "MyWndControl.h"
 
@@ -21,25 +22,15 @@
 
 namespace {
 
-// A record as a download leaves it: header fields, scaled values, statistics.
-void fillRecord(MeasureRecord& rec, uint8_t unit, const std::vector<uint16_t>& raw)
-{
-    uint8_t header[12] = {0, 0, 0, 0, /*material*/ 1, unit, /*date*/ 22, 9, 8, /*probe*/ 0, /*angle*/ 2,
-                          uint8_t(raw.size())};
-    FillRecordHeader(rec, header, sizeof header);
-    std::vector<uint8_t> values(1 + 2 * raw.size());
-    for (size_t k = 0; k < raw.size(); ++k) {
-        values[1 + 2 * k] = raw[k] & 0xFF;
-        values[2 + 2 * k] = raw[k] >> 8;
-    }
-    FillRecordValues(rec, values.data(), int(values.size()));
-}
-
+// A group as a download hands it over: the window takes ownership.
 MeasureRecord* makeGroup(int nCount)
 {
     MeasureRecord* group = AllocGroup(nCount);
-    for (int i = 0; i < nCount; ++i)
-        fillRecord(group[i], 0, {uint16_t(500 + i), uint16_t(510 + i), uint16_t(505 + i)});
+    for (int i = 0; i < nCount; ++i) {
+        sample::Header header;
+        header.nMaterial = 1;
+        sample::fillRecord(group[i], header, {uint16_t(500 + i), uint16_t(510 + i), uint16_t(505 + i)});
+    }
     return group;
 }
 
