@@ -3,6 +3,7 @@
 #include "CBarChartPlot.h"
 #include "CTableResult.h"
 #include "CsvWriter.h"
+#include "DeviceProtocol.h"
 #include "MeasureRecord.h"
 #include "MyPrint.h"
 #include "MyWndControl.h"
@@ -67,6 +68,9 @@ MainWindow::MainWindow(QWidget* parent)
     , pProgress(nullptr)
     , ui(new Ui::MainWindow)
 {
+    // The program-wide state starts afresh with every window.
+    bAppRunning = 1;
+    nGroupIndex = -1;
     ui->setupUi(this);
 
     auto* left = new QVBoxLayout;
@@ -131,7 +135,8 @@ MainWindow::~MainWindow()
     bAppRunning = 0;
     workerThread.quit();
     delete ui;
-    // No time-out: a download under way ends first (each transfer gives up within 1800 ms).
+    // No time-out: a download under way ends first (a silent instrument fails its first transfer
+    // within seconds, and every later one fails at once because the device is then closed).
     workerThread.wait();
     pControl = nullptr;
     pPlot = nullptr;
@@ -178,8 +183,8 @@ void MainWindow::slotProcessStatus(int n)
 {
     if (!pProgress)
         return;
-    if (n & 0x100000)
-        pProgress->setMaximum(n & 0xFFFFF);
+    if (n & kProgressMaximumFlag)
+        pProgress->setMaximum(n & kProgressValueMask);
     else
         pProgress->setValue(n);
 }

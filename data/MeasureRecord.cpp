@@ -23,7 +23,15 @@ int64_t localMidnight(int year, int month, int day)
     broken.tm_mon = month - 1;
     broken.tm_mday = day;
     broken.tm_isdst = 0;  // the instrument's dates carry no daylight saving
-    return static_cast<int64_t>(std::mktime(&broken));
+    std::tm wanted = broken;
+    const std::time_t seconds = std::mktime(&broken);
+    // Where winter time counts as the zone's daylight-saving side (Irish time), the flag 0
+    // lands in the evening before; the zone's own rule keeps the stored calendar day.
+    if (broken.tm_hour >= 12) {
+        wanted.tm_isdst = -1;
+        return static_cast<int64_t>(std::mktime(&wanted));
+    }
+    return static_cast<int64_t>(seconds);
 }
 
 float scaledValue(uint16_t raw, uint8_t nUnit)

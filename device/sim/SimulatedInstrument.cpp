@@ -49,6 +49,8 @@ public:
             return HidTransfer::failed();
         if (bFault && planned.fault == SimulatedInstrument::Fault::Timeout)
             return timeOut(lock);
+        if (bFault && planned.fault == SimulatedInstrument::Fault::NothingSent)
+            return HidTransfer::done(0);  // the write completes without sending a byte
 
         std::vector<uint8_t> request(pReport, pReport + nLen);
         if (device->bInstrument && !bus.bSilent) {

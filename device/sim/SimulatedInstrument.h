@@ -37,7 +37,7 @@ struct SimRequest
 class SimulatedInstrument : public HidPlatform
 {
 public:
-    enum class Fault { Timeout, WaitError, ShortReply };
+    enum class Fault { Timeout, WaitError, ShortReply, NothingSent };
     enum class Access { Normal, CannotOpen, IdsUnreadable };
 
     static constexpr const char* kDemoPath = "sim:hid#0583&0066#1";

@@ -143,6 +143,12 @@ private slots:
 
         auto* progress = w.findChild<QProgressDialog*>();
         QVERIFY(progress);
+        QCOMPARE(progress->labelText(), QStringLiteral("Load Data......"));
+        QCOMPARE(progress->maximum(), 100);
+        QVERIFY(progress->findChildren<QPushButton*>().isEmpty());  // no way to abort
+        QCOMPARE(progress->windowModality(), Qt::WindowModal);
+        QCOMPARE(int(progress->windowFlags() & (Qt::Popup | Qt::FramelessWindowHint)), 0x809);
+        QCOMPARE(progress->minimumWidth(), 400);
         w.slotProcessStatus(0x100000 | 12);
         QCOMPARE(progress->maximum(), 12);
         w.slotProcessStatus(5);

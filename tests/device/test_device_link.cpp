@@ -260,6 +260,25 @@ private slots:
         QCOMPARE(link.device.devicePath(), kPath);
     }
 
+    void unsentHeaderSkipsOnlyThatRecord()
+    {
+        SimulatedInstrument sim;
+        sim.plugIn(kPath);
+        sim.setGroup(1, records(3));
+        Link link(sim);
+        QVERIFY(link.device.openByScan());
+        sim.injectFault(7, SimulatedInstrument::Fault::NothingSent);  // header write of record 2
+
+        QCOMPARE(link.collect(0), short(3));
+        const MeasureRecord* rec = link.device.records();
+        QVERIFY(isAllZero(rec[1]));
+        QVERIFY(link.device.isConnected());  // nothing timed out: the download goes on
+        for (int i : {0, 2}) {
+            QCOMPARE(rec[i].nTimes, uint8_t(3));
+            QVERIFY(rec[i].pValues[0] == float((500 + i) * 0.1));
+        }
+    }
+
     void shortRepliesReadAsZero()
     {
         SimulatedInstrument sim;
