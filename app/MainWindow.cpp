@@ -230,15 +230,15 @@ void MainWindow::saveCSV()
     if (fileName.isEmpty())
         return;
     switch (SaveCsvFile(fileName, CurrentGroup.pRecords, CurrentGroup.nCount)) {
-    case CsvSaveResult::OpenFailed:
+    case SaveResult::OpenFailed:
         QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("File open failed"), QMessageBox::Ok,
                              QMessageBox::NoButton);
         break;
-    case CsvSaveResult::WriteFailed:
-        QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("The file could not be written"),
+    case SaveResult::WriteFailed:
+        QMessageBox::warning(this, QStringLiteral("Error"), WriteFailedText(),
                              QMessageBox::Ok, QMessageBox::NoButton);
         break;
-    case CsvSaveResult::Saved:
+    case SaveResult::Saved:
         QMessageBox::information(this, QStringLiteral("Info"), QStringLiteral("Successfully saved"), QMessageBox::Ok);
         break;
     }

@@ -34,7 +34,7 @@ bool CliOptions::parse(const QStringList& arguments)
     if (!parser.parse(arguments))
         return fail(parser.errorText());
     // Help and version win over everything else, as with any command-line tool.
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         parsed.command = CliRequest::Command::Help;
         return true;
     }

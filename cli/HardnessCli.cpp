@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
-#include <QSaveFile>
 
 namespace {
 
@@ -17,27 +16,6 @@ QString notFoundText()
     return QStringLiteral("No instrument found (USB vendor 0x%1, product 0x%2).")
         .arg(CHidDevice::kVendorId, 4, 16, QLatin1Char('0'))
         .arg(CHidDevice::kProductId, 4, 16, QLatin1Char('0'));
-}
-
-// The same test the final write makes, done before the instrument is asked, so that a long
-// download is not wasted on a file that cannot be written. The probe leaves nothing behind.
-bool canReplace(const QString& fileName, QString& errorText)
-{
-    QSaveFile probe(fileName);
-    if (probe.open(QIODevice::WriteOnly))
-        return true;
-    errorText = probe.errorString();
-    return false;
-}
-
-// Replaces the file only once all bytes are in, like the window's CSV export.
-bool saveFile(const QString& fileName, const QByteArray& bytes, QString& errorText)
-{
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
-        return true;
-    errorText = file.errorString();
-    return false;
 }
 
 } // namespace
@@ -94,9 +72,10 @@ int HardnessCli::status(const CliRequest& request)
 
 int HardnessCli::download(const CliRequest& request)
 {
-    QString errorText;
-    if (!request.outputFile.isEmpty() && !canReplace(request.outputFile, errorText))
-        return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1': %2").arg(request.outputFile, errorText));
+    // Checked before the instrument is asked, so that a long download is not wasted on a file
+    // that cannot be written.
+    if (!request.outputFile.isEmpty() && !CanReplaceFile(request.outputFile))
+        return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1'.").arg(request.outputFile));
 
     ProgressReporter progress(streams.err, streams.bErrIsTerminal, request.nGroupNumber);
     GroupDownload link(platformFor(request), [&progress](int n) { progress.report(n); });
@@ -126,15 +105,10 @@ int HardnessCli::writeGroup(const CliRequest& request, const DownloadedGroup& gr
         return kExitData;
     }
 
-    QString errorText;
-    if (bCsv) {
-        // The window's own CSV export, byte for byte.
-        if (SaveCsvFile(request.outputFile, group.records(), group.count()) == CsvSaveResult::Saved)
-            return kExitData;
-        errorText = CsvWriteFailedText();
-    } else if (saveFile(request.outputFile,
-                        JsonDocument(group.records(), group.count(), request.nGroupNumber), errorText)) {
+    const SaveResult result =
+        bCsv ? SaveCsvFile(request.outputFile, group.records(), group.count())  // the window's own export
+             : ReplaceFile(request.outputFile, JsonDocument(group.records(), group.count(), request.nGroupNumber), false);
+    if (result == SaveResult::Saved)
         return kExitData;
-    }
-    return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1': %2").arg(request.outputFile, errorText));
+    return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1': %2").arg(request.outputFile, WriteFailedText()));
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLoggingCategory>
 
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -19,6 +20,10 @@ int main(int argc, char* argv[])
     // one error line. QT_LOGGING_RULES="default.debug=true" brings them back.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
 
+#ifdef SIGPIPE
+    // A reader that went away (| head) is a failed write with its one error line, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     // Straight to the file descriptors: progress shows as it happens, and a failed write to
     // standard output (a full disk, a closed pipe) is seen at once instead of in a buffer at exit.
     QFile out;

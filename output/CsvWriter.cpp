@@ -3,7 +3,6 @@
 #include "MeasureRecord.h"
 #include "ValueTexts.h"
 
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
@@ -70,20 +69,7 @@ QByteArray CsvDocument(const MeasureRecord* pRecords, int nCount)
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-CsvSaveResult SaveCsvFile(const QString& fileName, const MeasureRecord* pRecords, int nCount)
+SaveResult SaveCsvFile(const QString& fileName, const MeasureRecord* pRecords, int nCount)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return CsvSaveResult::OpenFailed;
-    const QByteArray bytes = CsvDocument(pRecords, nCount);
-    // commit() does not notice a failure of its own final flush, so flush first and look.
-    // An uncommitted QSaveFile discards its temporary file, leaving the old file untouched.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return CsvSaveResult::WriteFailed;
-    return CsvSaveResult::Saved;
-}
-
-QString CsvWriteFailedText()
-{
-    return QStringLiteral("The file could not be written.");
+    return ReplaceFile(fileName, CsvDocument(pRecords, nCount), true);
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "SaveFile.h"
+
 struct MeasureRecord;
 
 // The whole CSV file of a group: UTF-8 byte-order mark, the header line ("NO" and the ten
@@ -10,12 +12,6 @@ struct MeasureRecord;
 // with ","; a field holding a comma, a double quote, CR or LF is quoted as RFC 4180 says.
 QByteArray CsvDocument(const MeasureRecord* pRecords, int nCount);
 
-enum class CsvSaveResult { Saved, OpenFailed, WriteFailed };
-
-// Replaces fileName with the CSV file of the group. The file is opened in text mode, so the
-// line ends become CRLF on Windows. The new content appears only once it is complete: on any
-// failure the old file stays as it was.
-CsvSaveResult SaveCsvFile(const QString& fileName, const MeasureRecord* pRecords, int nCount);
-
-// Message for CsvSaveResult::WriteFailed (shown untranslated, like the other CSV messages).
-QString CsvWriteFailedText();
+// Replaces fileName with the CSV file of the group (ReplaceFile, in text mode: CRLF line ends
+// on Windows).
+SaveResult SaveCsvFile(const QString& fileName, const MeasureRecord* pRecords, int nCount);

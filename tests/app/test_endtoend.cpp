@@ -58,7 +58,6 @@ private slots:
         QCOMPARE(float(chart->sample(1).y()), float(last.values[0] * scale));
 
         FreeGroup(nullptr, -1);
-        CurrentGroup.pRecords = nullptr;
     }
 };
 

@@ -8,6 +8,8 @@
 #include "MyWndControl.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -78,7 +80,6 @@ private slots:
     void cleanup()
     {
         FreeGroup(nullptr, -1);
-        CurrentGroup.pRecords = nullptr;
     }
 
     void stateAfterConstruction()
@@ -211,7 +212,7 @@ private slots:
 
         w.slotData(makeGroup(2), 2);
         QTemporaryDir dir;
-        const QString path = dir.filePath("group.csv");
+        QString path = dir.filePath("group.csv");
         QStringList messages;
         ModalAnswerer answerer([&](QWidget* modal) {
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
@@ -241,6 +242,15 @@ private slots:
         QCOMPARE(bytes.count("\xEF\xBB\xBF"), 1);
         QCOMPARE(bytes.count('\n'), 3);
         QVERIFY(bytes.contains("\nNo.2,Alloy Tool Steel,"));
+
+        // A target that cannot be replaced: a warning, and no success box after it.
+        path = dir.filePath("pipe.csv");
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        messages.clear();
+        w.saveCSV();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages.at(1), QStringLiteral("File open failed"));
+        QVERIFY(!QFileInfo(path).isFile());
     }
 
     void outputButtonsOpenTheirDialogs()

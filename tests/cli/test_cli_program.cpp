@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -97,7 +99,7 @@ private slots:
             // Into a file, replacing an older, longer one: what the window's "Save as CSV" writes.
             const QString windowFile = dir.filePath(QStringLiteral("window.csv"));
             const QString cliFile = dir.filePath(QStringLiteral("cli.csv"));
-            QCOMPARE(SaveCsvFile(windowFile, expected.pRecords, expected.nCount), CsvSaveResult::Saved);
+            QCOMPARE(SaveCsvFile(windowFile, expected.pRecords, expected.nCount), SaveResult::Saved);
             QVERIFY(writeFile(cliFile, QByteArray(4000, 'x')));
             const Run toFile = runCli(QStringLiteral("download --simulate -g %1 --output").arg(nGroup), {cliFile});
             QCOMPARE(toFile.nExitCode, 0);
@@ -161,7 +163,7 @@ private slots:
             QCOMPARE(toStdout.nExitCode, 1);
             QVERIFY(toStdout.out.isEmpty());
             QVERIFY(toStdout.err.endsWith("\nhardness-cli: Group 3 holds no records.\n"));
-            QCOMPARE(runCli(QStringLiteral("download --simulate -g 10 -o"), {oldFile}).nExitCode, 1);
+            QCOMPARE(runCli(QStringLiteral("download --simulate -g 10 -f ") + format, {QStringLiteral("-o"), oldFile}).nExitCode, 1);
         }
         QCOMPARE(fileBytes(oldFile), QByteArray("kept\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.csv")});
@@ -189,16 +191,21 @@ private slots:
     void unwritableOutputLeavesNothing()
     {
         QTemporaryDir dir;
+        // A pipe (or a device) is never swapped for a plain file.
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         for (const QString format : {"csv", "json"}) {
-            for (const QString& target : {dir.filePath(QStringLiteral("missing/group.csv")), dir.path()}) {
+            for (const QString& target : {dir.filePath(QStringLiteral("missing/group.csv")), dir.path(), pipe}) {
                 const Run run = runCli(QStringLiteral("download --simulate -g 1 -f ") + format, {QStringLiteral("-o"), target});
                 QCOMPARE(run.nExitCode, 73);
                 QVERIFY2(isOneErrorLine(run.err) && run.err.contains(target.toUtf8()), run.err.constData());
                 QVERIFY(run.out.isEmpty());
             }
         }
-        // No temporary file left behind and no folder made.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        // No temporary file left behind, no folder made, the pipe still a pipe.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList{QStringLiteral("pipe")});
+        QVERIFY(!QFileInfo(pipe).isFile());
 
 #ifdef Q_OS_LINUX
         // A standard output that takes nothing is an error, not a silent success.

@@ -2,6 +2,8 @@
 #include "SampleGroup.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -127,7 +129,7 @@ void TestCsv::saveReplacesTheFile()
     {
         sample::InstalledGroup three(3);
         fillThree(three);
-        QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 3), CsvSaveResult::Saved);
+        QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 3), SaveResult::Saved);
         QCOMPARE(readAll(path), CsvDocument(CurrentGroup.pRecords, 3));
     }
 
@@ -135,7 +137,7 @@ void TestCsv::saveReplacesTheFile()
     // one header, nothing of the first save behind it.
     sample::InstalledGroup one(1);
     sample::fillRecord(one[0], sample::Header{}, {300});
-    QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 1), CsvSaveResult::Saved);
+    QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 1), SaveResult::Saved);
     const QByteArray second = readAll(path);
     QCOMPARE(second, CsvDocument(CurrentGroup.pRecords, 1));
     QCOMPARE(second.count(kBom), 1);
@@ -152,10 +154,15 @@ void TestCsv::failedSavesLeaveTheOldFile()
     // A directory, and a file in a directory that does not exist, cannot be opened.
     const QString subdir = dir.filePath(QStringLiteral("sub.csv"));
     QVERIFY(QDir().mkdir(subdir));
-    QCOMPARE(SaveCsvFile(subdir, CurrentGroup.pRecords, 3), CsvSaveResult::OpenFailed);
+    QCOMPARE(SaveCsvFile(subdir, CurrentGroup.pRecords, 3), SaveResult::OpenFailed);
     QVERIFY(QFileInfo(subdir).isDir());
     const QString missing = dir.filePath(QStringLiteral("no/such/dir/group.csv"));
-    QCOMPARE(SaveCsvFile(missing, CurrentGroup.pRecords, 3), CsvSaveResult::OpenFailed);
+    QCOMPARE(SaveCsvFile(missing, CurrentGroup.pRecords, 3), SaveResult::OpenFailed);
+    // A pipe or a device is refused, not swapped for a plain file.
+    const QString pipe = dir.filePath("pipe.csv");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QCOMPARE(SaveCsvFile(pipe, CurrentGroup.pRecords, 3), SaveResult::OpenFailed);
+    QVERIFY(!QFileInfo(pipe).isFile());
     QVERIFY(!QFile::exists(missing));
 
     // A file-size limit makes the writes fail after a good open, like a full disk.
@@ -169,11 +176,11 @@ void TestCsv::failedSavesLeaveTheOldFile()
     tight.rlim_cur = 16;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const CsvSaveResult result = SaveCsvFile(path, CurrentGroup.pRecords, 3);
+    const SaveResult result = SaveCsvFile(path, CurrentGroup.pRecords, 3);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    QCOMPARE(int(result), int(CsvSaveResult::WriteFailed));
+    QCOMPARE(int(result), int(SaveResult::WriteFailed));
     QCOMPARE(readAll(path), oldContent);
     // No half-written temporary file is left beside it.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.csv")});

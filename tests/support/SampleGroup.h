@@ -62,7 +62,6 @@ public:
     ~InstalledGroup()
     {
         FreeGroup(nullptr, -1);
-        CurrentGroup.pRecords = nullptr;
     }
     InstalledGroup(const InstalledGroup&) = delete;
     InstalledGroup& operator=(const InstalledGroup&) = delete;

@@ -30,11 +30,10 @@ inline MeasureRecord makeRecord(const std::vector<float>& values, uint8_t nUnit 
     return rec;
 }
 
-// Empties CurrentGroup; FreeGroup leaves the released pointer for the caller to replace.
+// Empties CurrentGroup.
 inline void clearGroup()
 {
     FreeGroup(nullptr, -1);
-    CurrentGroup.pRecords = nullptr;
 }
 
 // Replaces CurrentGroup the way the main window does after a download.

@@ -1,16 +1,15 @@
 #include "CBarChartPlot.h"
 #include "MeasureRecord.h"
+#include "ModalAnswerer.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <qwt_scale_map.h>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -37,28 +36,6 @@ std::unique_ptr<UserDefine::myQwtColumnSymbol> symbolOf(const CBarChart& chart, 
         dynamic_cast<UserDefine::myQwtColumnSymbol*>(chart.specialSymbol(index, sample)));
 }
 
-// Answers the next modal dialog from inside its own event loop, so no dialog is left waiting.
-class DialogAnswerer
-{
-public:
-    explicit DialogAnswerer(std::function<void(QDialog*)> answer)
-    {
-        QObject::connect(&poll, &QTimer::timeout, [this, answer] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                poll.stop();
-                title = dialog->windowTitle();
-                answer(dialog);
-            }
-        });
-        poll.start(20);
-    }
-
-    QString title;
-
-private:
-    QTimer poll;
-};
-
 } // namespace
 
 class TestBarChart : public QObject
@@ -81,6 +58,8 @@ private slots:
         QCOMPARE(chart.sample(3), QPointF(3, double(505.2f)));
         QCOMPARE(xRange(plot), QwtInterval(0, 4));
         QVERIFY(plot.axisScaleDiv(QwtPlot::xBottom).ticks(QwtScaleDiv::MinorTick).isEmpty());
+        // At most nTimes + 1 = 4 major steps: ticks 0 to 4 (the default of 8 would give 9).
+        QVERIFY(plot.axisScaleDiv(QwtPlot::xBottom).ticks(QwtScaleDiv::MajorTick).size() <= 5);
         QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).contains(0));
         QVERIFY(plot.axisScaleDiv(QwtPlot::yLeft).contains(512.5));
 
@@ -157,15 +136,19 @@ private slots:
         plot.showRecord(recordOf(values));
 
         {
-            DialogAnswerer cancel([](QDialog* dialog) { dialog->reject(); });
+            QString title;
+            ModalAnswerer cancel([&](QWidget* dialog) {
+                title = dialog->windowTitle();
+                rejectDialog(dialog);
+            });
             plot.exportChart(QString());
-            QCOMPARE(cancel.title, QStringLiteral("Export File Name"));
+            QCOMPARE(title, QStringLiteral("Export File Name"));
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
         }
 
         // A name only proposes the file; the user still confirms it.
         const QString pdf = dir.filePath("chart.pdf");
-        DialogAnswerer pick([](QDialog* dialog) { dialog->accept(); });
+        ModalAnswerer pick(acceptDialog);
         plot.exportChart(pdf);
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
