@@ -3,24 +3,22 @@
 #include "MainWindow.h"
 #include "MeasureRecord.h"
 #include "ModalAnswerer.h"
-#include "SampleGroup.h"
 #include "MyPrint.h"
 #include "MyWndControl.h"
+#include "SampleGroup.h"
 
 #include <QtTest>
-
-#include <sys/stat.h>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 
 #include <qwt_plot_barchart.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -90,7 +88,6 @@ private slots:
         QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
         for (int b : {MyWndControl::SaveCsv, MyWndControl::SavePdf, MyWndControl::PrintPreview, MyWndControl::Print})
             QVERIFY(button(b)->isEnabled());
-        QCOMPARE(button(MyWndControl::PrintPreview)->text(), QStringLiteral("Print preview"));
         const QString status = w.statusBar()->currentMessage();
         QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d :Device Disconnected$").match(status).hasMatch(),
                  qPrintable(status));
@@ -106,12 +103,7 @@ private slots:
         QCOMPARE(nGroupIndex, 0);
         groups->setCurrentIndex(9);
         QCOMPARE(nGroupIndex, 9);
-        nGroupIndex = -1;
-    }
 
-    void presenceTogglesLoadData()
-    {
-        MainWindow w;
         w.slotValidDev(1);
         QVERIFY(button(MyWndControl::LoadData)->isEnabled());
         QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device Connected"));
@@ -186,16 +178,10 @@ private slots:
         QCOMPARE(chartHeights(), (QVector<double>{0, 501, 511, 506}));
         w.slotRowSel(0);
         QCOMPARE(chartHeights(), (QVector<double>{0, 500, 510, 505}));
-    }
 
-    void pendingDialogIsReplaced()
-    {
-        MainWindow w;
-        disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
-        w.slotValidDev(1);
-        groupBox()->setCurrentIndex(0);
+        // A download that never answered: the instrument comes back, LoadData starts afresh
+        // and the pending dialog is replaced, not piled up.
         w.slotColectgroup();
-        // The instrument comes back while the download never answered: LoadData works again.
         w.slotValidDev(1);
         w.slotColectgroup();
         QCOMPARE(w.findChildren<QProgressDialog*>().size(), 1);
@@ -214,10 +200,10 @@ private slots:
         QTemporaryDir dir;
         QString path = dir.filePath("group.csv");
         QStringList messages;
+        QStringList dialogs;
         ModalAnswerer answerer([&](QWidget* modal) {
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                QCOMPARE(dialog->windowTitle(), QStringLiteral("Save File"));
-                QCOMPARE(dialog->nameFilters(), QStringList{"CSV (*.csv)"});
+                dialogs << dialog->windowTitle() + "|" + dialog->nameFilters().join(";");
                 dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
                 static_cast<QDialog*>(dialog)->accept();
             } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -228,6 +214,7 @@ private slots:
             }
         });
         w.saveCSV();
+        QCOMPARE(dialogs, QStringList{"Save File|CSV (*.csv)"});
         QCOMPARE(messages, QStringList{"Successfully saved"});
         w.saveCSV();
         QCOMPARE(messages.size(), 3);
@@ -259,9 +246,7 @@ private slots:
         QStringList seen;
         ModalAnswerer answerer([&](QWidget* modal) {
             seen << modal->metaObject()->className();
-            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal))
-                QCOMPARE(preview->size(), QSize(1000, 900));
-            static_cast<QDialog*>(modal)->reject();
+            rejectDialog(modal);
         });
         QTest::mouseClick(button(MyWndControl::PrintPreview), Qt::LeftButton);
         MyPrint* first = pPrint;
