@@ -3,6 +3,7 @@
 #include "MeasureRecord.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

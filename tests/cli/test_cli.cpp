@@ -1,0 +1,240 @@
+// hardness-cli: the built program run as a separate process on its own simulated instrument (output
+// bytes and exit codes), and its pieces in-process on an instrument the test controls.
+#include "CHidDevice.h"
+#include "CsvWriter.h"
+#include "DeviceProtocol.h"
+#include "HardnessCli.h"
+#include "JsonExport.h"
+#include "ProgressReporter.h"
+#include "SimulatedInstrument.h"
+
+#include <QtTest>
+#include <sys/stat.h>
+
+#include "SampleGroup.h"  // after the standard headers: it uses size_t without including it
+
+namespace {
+
+using Fault = SimulatedInstrument::Fault;
+struct Run { int nExitCode = -1; QByteArray out, err; };
+
+// words is split at blanks; file names go in whole through extra.
+Run runCli(const QString& words, const QStringList& extra = {}, const QString& stdoutFile = {})
+{
+    QProcess process;
+    process.setStandardOutputFile(stdoutFile);  // none: kept in the pipe
+    process.start(HARDNESS_CLI, words.split(' ', Qt::SkipEmptyParts) + extra);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// The program in-process over one simulated bus, its streams kept in memory.
+Run runInProcess(SimulatedInstrument& sim, const QString& words, const QStringList& extra = {})
+{
+    Run run;
+    QBuffer out(&run.out), err(&run.err);
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    run.nExitCode = HardnessCli(sim, sim, {out, err, false}).run(QStringList{"hardness-cli"} + words.split(' ') + extra);
+    return run;
+}
+
+QByteArray fileBytes(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool writeFile(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool isOneErrorLine(const QByteArray& err)
+{
+    return err.startsWith("hardness-cli: ") && err.endsWith('\n') && err.count('\n') == 1;
+}
+
+// The records of a valid JSON document of group nGroup; none for anything else.
+QJsonArray jsonRecords(const QByteArray& text, int nGroup)
+{
+    QJsonParseError error;
+    const QJsonObject root = QJsonDocument::fromJson(text, &error).object();
+    const bool bValid = error.error == QJsonParseError::NoError && root.value("group").toInt() == nGroup;
+    return bValid ? root.value("records").toArray() : QJsonArray();
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesTheWindowsCsvAndTheInstrumentsNumbers()
+    {
+        QTemporaryDir dir;
+        const QString windowFile = dir.filePath("window.csv"), cliFile = dir.filePath("cli.csv");
+        for (int nGroup : {1, 2, 4, 5}) {
+            SimulatedInstrument sim;  // the same demo group, downloaded here through the window's device link
+            sim.resetToDemo();
+            CHidDevice device(sim);
+            QVERIFY(device.openByScan());
+            const int nCount = device.collectGroup(nGroup - 1);
+            MeasureRecord* pRecords = device.takeRecords();
+            const QByteArray csv = CsvDocument(pRecords, nCount), json = JsonDocument(pRecords, nCount, nGroup);
+            QCOMPARE(SaveCsvFile(windowFile, pRecords, nCount), SaveResult::Saved);
+            FreeGroup(pRecords, nCount);
+
+            const Run toStdout = runCli(QString("download --simulate --group %1").arg(nGroup));
+            QCOMPARE(toStdout.nExitCode, 0);
+            QCOMPARE(toStdout.out, csv);
+            // Not a terminal: plain progress lines, the last one for the last record.
+            QVERIFY(toStdout.err.endsWith(QString("Record %1 of %1\n").arg(nCount).toUtf8()));
+            // Into a file, replacing an older, longer one: what the window's "Save as CSV" writes.
+            QVERIFY(writeFile(cliFile, QByteArray(4000, 'x')));
+            const Run toFile = runCli(QString("download --simulate -g %1 --output").arg(nGroup), {cliFile});
+            QVERIFY(toFile.nExitCode == 0 && toFile.out.isEmpty());
+            QCOMPARE(fileBytes(cliFile), fileBytes(windowFile));
+
+            QCOMPARE(runCli(QString("download --simulate -g %1 -f json").arg(nGroup)).out, json);
+            QCOMPARE(runCli(QString("download --simulate -g %1 --format json -o").arg(nGroup), {cliFile}).nExitCode, 0);
+            QCOMPARE(fileBytes(cliFile), json);
+            // Whole units up to HB, tenths from HRC on, as exact decimals (52.3, not the float's 52.29999923706055).
+            const QJsonArray records = jsonRecords(json, nGroup);
+            const std::vector<SimRecord> demo = SimulatedInstrument::demoGroup(nGroup);
+            QCOMPARE(records.size(), int(demo.size()));
+            for (int i = 0; i < records.size(); ++i) {
+                QJsonArray values;
+                for (uint16_t nRaw : demo[size_t(i)].values)
+                    values.append(nRaw / (demo[size_t(i)].nUnit >= 3 ? 10.0 : 1.0));
+                QCOMPARE(records.at(i).toObject().value("values").toArray(), values);
+            }
+        }
+    }
+
+    void jsonRecordFields()
+    {
+        MeasureRecord* group = AllocGroup(3);
+        sample::fillRecord(group[0], {2, 3, 4, 1}, {523, 519, 12345});  // Stainless Steel, HRC, up, DC
+        sample::fillRecord(group[1], {12, 9, 5, 8}, {});                // codes beyond the tables
+        group[2].fMax = 1234567.0f;
+        const QByteArray text = JsonDocument(group, 3, 6);
+        FreeGroup(group, 3);
+        const QJsonArray records = jsonRecords(text, 6);
+        QCOMPARE(records.size(), 3);
+
+        const QJsonObject first = records.at(0).toObject();
+        QStringList fields;
+        for (const char* key : {"material", "materialCode", "angle", "angleCode", "unit", "unitCode", "probe",
+                                "probeCode", "times", "min", "max", "avg", "date"})
+            fields << first.value(key).toVariant().toString();
+        QCOMPARE(fields, (QStringList{"Stainless Steel", "2", "↑", "4", "HRC", "3", "DC", "1", "3", "51.9", "1234.5",
+                                      "446.233", "2022-09-08"}));  // the average with six digits, as shown
+        QCOMPARE(first.value("values").toArray(), (QJsonArray{52.3, 51.9, 1234.5}));
+        // A code outside the tables keeps its number; beyond six digits, rounded as in the CSV file.
+        QCOMPARE(records.at(1).toObject().value("materialCode").toInt(), 12);
+        QCOMPARE(records.at(1).toObject().value("values").toArray(), QJsonArray());
+        QCOMPARE(records.at(2).toObject().value("max").toDouble(), 1234570.0);
+    }
+
+    void emptyGroupAndUnwritableOutputWriteNothing()
+    {
+        QTemporaryDir dir;
+        const QString oldFile = dir.filePath("old.csv"), pipe = dir.filePath("pipe");
+        QVERIFY(writeFile(oldFile, "kept\n"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);  // never swapped for a plain file
+        for (const QString format : {"csv", "json"}) {
+            const Run toStdout = runCli("download --simulate -g 3 -f " + format);
+            QVERIFY(toStdout.nExitCode == 1 && toStdout.out.isEmpty());
+            QVERIFY(toStdout.err.endsWith("\nhardness-cli: Group 3 holds no records.\n"));
+            QCOMPARE(runCli("download --simulate -g 10 -f " + format, {"-o", oldFile}).nExitCode, 1);
+            for (const QString& target : {dir.filePath("missing/group.csv"), dir.path(), pipe}) {
+                const Run run = runCli("download --simulate -g 1 -f " + format, {"-o", target});
+                QCOMPARE(run.nExitCode, 73);
+                QVERIFY2(run.out.isEmpty() && isOneErrorLine(run.err) && run.err.contains(target.toUtf8()),
+                         run.err.constData());
+            }
+        }
+        // The old file as it was, no temporary file left behind, no folder made, the pipe still a pipe.
+        QCOMPARE(fileBytes(oldFile), QByteArray("kept\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System),
+                 (QStringList{"old.csv", "pipe"}));
+        QVERIFY(!QFileInfo(pipe).isFile());
+        // A standard output that takes nothing is an error, not a silent success.
+        const Run full = runCli("download --simulate -g 2", {}, "/dev/full");
+        QVERIFY(full.nExitCode == 73 && full.err.endsWith("\nhardness-cli: Cannot write to standard output.\n"));
+    }
+
+    void commandLine()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("never.csv");
+        for (const char* line : {"download --simulate -g 1 --colour", "download --simulate --group 0",
+                                 "download --simulate --group 11", "download --simulate --group two",
+                                 "download --simulate", "download --simulate -g 1 --format xml",
+                                 "download --simulate -g 1 extra", "status --simulate --group 1",
+                                 "upload --simulate", "--simulate"}) {
+            const Run run = runCli(line, {"-o", target});
+            const QByteArray what = line + (" -> " + run.err);
+            QVERIFY2(run.nExitCode == 64 && isOneErrorLine(run.err) && run.out.isEmpty(), what.constData());
+        }
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(runCli("download -g 0").err.contains("'0'"));
+        QVERIFY(runCli("--colour").err.contains("'colour'"));
+
+        const Run status = runCli("status --simulate");
+        QCOMPARE(status.nExitCode, 0);
+        QCOMPARE(status.out, QByteArray("Device Connected: ") + SimulatedInstrument::kDemoPath + '\n');
+        const Run help = runCli("--help");
+        QVERIFY(help.nExitCode == 0 && help.out.contains("--group <N>") && help.out.contains("status|download"));
+        QCOMPARE(runCli("download --version").out, QByteArray("hardness-cli " HARDNESS_VERSION "\n"));
+    }
+
+    // A broken download leaves zero records that would pass for measurements: nothing is written.
+    void absentOrFailingInstrumentExits2()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("group.csv");
+        // Group 2 has 4 records: transfers 1 and 2 ask its size, then 2 for each header and 2 for each values.
+        for (int nTransfer : {2, 6, 11, 18}) {
+            for (const QString format : {"csv", "json"}) {
+                QVERIFY(writeFile(target, "old\n"));
+                SimulatedInstrument sim;
+                sim.resetToDemo();
+                sim.injectFault(nTransfer, nTransfer < 10 ? Fault::Timeout : Fault::WaitError);
+                const Run run = runInProcess(sim, "download -g 2 -f " + format, {"-o", target});
+                QCOMPARE(run.nExitCode, int(kExitDeviceFailed));
+                QVERIFY(run.err.endsWith("hardness-cli: The transfer from the instrument failed; nothing was written.\n"));
+                QCOMPARE(fileBytes(target), QByteArray("old\n"));
+            }
+        }
+        SimulatedInstrument absent;
+        absent.addOtherDevice("sim:keyboard", 0x046d, 0xc31c);
+        const Run status = runInProcess(absent, "status"), download = runInProcess(absent, "download -g 1");
+        QVERIFY(status.nExitCode == kExitDeviceFailed && download.nExitCode == kExitDeviceFailed);
+        QCOMPARE(status.out, QByteArray("Device Disconnected\n"));
+        QCOMPARE(download.err, QByteArray("hardness-cli: No instrument found (USB vendor 0x0583, product 0x0066).\n"));
+    }
+
+    void progressBarOnTerminal()
+    {
+        QBuffer terminal;
+        terminal.open(QIODevice::WriteOnly);
+        ProgressReporter bar(terminal, true, 7);
+        bar.report(kProgressMaximumFlag | 4);
+        bar.report(2);
+        bar.endLine();  // a download that stops half-way still ends its line
+        QVERIFY(terminal.data().endsWith("\rGroup 7 [" + QByteArray(15, '#') + QByteArray(15, '-') + "] 2/4\n"));
+        for (int n : {kProgressMaximumFlag | 4, 1, 2, 3, 4})
+            bar.report(n);
+        bar.endLine();  // nothing more after a finished bar
+        QVERIFY(terminal.data().endsWith("\rGroup 7 [" + QByteArray(30, '#') + "] 4/4\n"));
+        QCOMPARE(terminal.data().count('\n'), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
