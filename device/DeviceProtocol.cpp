@@ -38,12 +38,14 @@ void CHidDevice::readRecord(int nGroup, int nIndex, MeasureRecord& rec)
 
 short CHidDevice::collectGroup(int nGroup)
 {
+    // A download nobody took goes first, so that a failed one never leaves it looking current.
+    const int nUntaken = nRecordCount;
+    FreeGroup(takeRecords(), nUntaken);
     const short nCount = groupSize(nGroup);
     if (nCount < 0)
         return nCount;
     reportProgress(nCount | kProgressMaximumFlag);
 
-    FreeGroup(pRecords, nRecordCount);  // a download nobody took
     pRecords = AllocGroup(nCount);
     nRecordCount = nCount;
     for (int i = 0; i < nCount; ++i) {

@@ -1,4 +1,5 @@
 // QHard on a real worker thread, over the demo instrument that DefaultHidPlatform() gives.
+// The spies connect directly, so a blocking call's signals are recorded when it returns.
 #include "CHidDevice.h"
 #include "DeviceProtocol.h"
 #include "QHard.h"
@@ -8,60 +9,41 @@
 
 namespace {
 
-const int kSignalTimeoutMs = 5000;
+SimulatedInstrument& sim() { return SimulatedInstrument::demo(); }
+const std::string kDemo = SimulatedInstrument::kDemoPath;
 
-// QHard moved to a thread of its own, as the main window does it. The thread is stopped (and
-// the worker deleted on it) when this goes out of scope, also after a failed check.
+// QHard on a thread of its own, as the main window runs it; stopped, and QHard deleted, at scope end.
 struct Worker
 {
     Worker()
-        : pHard(new QHard)
     {
-        pHard->moveToThread(&thread);
-        QObject::connect(&thread, &QThread::finished, pHard, &QObject::deleteLater);
+        hard->moveToThread(&thread);
+        QObject::connect(&thread, &QThread::finished, hard, &QObject::deleteLater);
         thread.start();
     }
-
-    ~Worker()
+    ~Worker() { thread.quit(); thread.wait(); }
+    template <typename... Args> void run(const char* szSlot, Args... args)
     {
-        thread.quit();
-        thread.wait();
+        QVERIFY(QMetaObject::invokeMethod(hard, szSlot, Qt::BlockingQueuedConnection, args...));
     }
-
-    // Runs a slot on the worker thread and returns once it has run.
-    template <typename... Args>
-    void run(const char* szSlot, Args... args)
-    {
-        QVERIFY(QMetaObject::invokeMethod(pHard, szSlot, Qt::BlockingQueuedConnection, args...));
-    }
-
     QThread thread;
-    QHard* pHard;
+    QHard* hard = new QHard;
 };
 
-SimulatedInstrument& instrument()
-{
-    return SimulatedInstrument::demo();
-}
-
-// sigResult with its groups, freed with the spy.
+// sigResult; the groups handed over are freed with the spy.
 struct ResultSpy : QSignalSpy
 {
-    explicit ResultSpy(QHard* pHard)
-        : QSignalSpy(pHard, &QHard::sigResult)
-    {
-    }
+    explicit ResultSpy(QHard* hard) : QSignalSpy(hard, &QHard::sigResult) {}
     ~ResultSpy()
     {
-        for (const QList<QVariant>& args : *this)
-            FreeGroup(static_cast<MeasureRecord*>(args.at(0).value<void*>()),
-                      std::max(0, int(args.at(1).value<short>())));
+        for (int n = 0; n < count(); ++n)
+            FreeGroup(records(n), std::max<int>(0, nLen(n)));
     }
     MeasureRecord* records(int n) const { return static_cast<MeasureRecord*>(at(n).at(0).value<void*>()); }
     short nLen(int n) const { return at(n).at(1).value<short>(); }
 };
 
-std::vector<int> values(const QSignalSpy& spy)
+std::vector<int> ints(const QSignalSpy& spy)
 {
     std::vector<int> v;
     for (const QList<QVariant>& args : spy)
@@ -69,7 +51,7 @@ std::vector<int> values(const QSignalSpy& spy)
     return v;
 }
 
-std::vector<int> downloadProgress(int nCount)
+std::vector<int> progressOf(int nCount)
 {
     std::vector<int> v{kProgressMaximumFlag | nCount};
     for (int i = 1; i <= nCount; ++i)
@@ -86,10 +68,9 @@ class TestDeviceWorker : public QObject
 private slots:
     void init()
     {
-        instrument().resetToDemo();
+        sim().resetToDemo();
         bAppRunning = 0;  // no presence timer unless a test wants one: checks are run by hand
     }
-
     void cleanupTestCase() { bAppRunning = 1; }
 
     void presenceTimerRunsOnlyWhileTheProgramRuns()
@@ -97,129 +78,73 @@ private slots:
         {
             Worker stopped;
             stopped.run("init");
-            QVERIFY(stopped.pHard->device());
-            QCOMPARE(stopped.pHard->presenceTimer()->interval(), QHard::kPresenceIntervalMs);
-            QVERIFY(!stopped.pHard->presenceTimer()->isActive());
-            QCOMPARE(instrument().scanCount(), 0);  // init itself checks nothing
+            QVERIFY(!stopped.hard->presenceTimer()->isActive());
         }
-
+        QCOMPARE(sim().scanCount(), 0);  // init itself checks nothing
         // The one real wait of the suite: the first check 2000 ms after init reports the instrument.
         bAppRunning = 1;
         Worker running;
-        QSignalSpy valid(running.pHard, &QHard::sigValidDev);
+        QSignalSpy valid(running.hard, &QHard::sigValidDev);
         running.run("init");
-        QVERIFY(running.pHard->presenceTimer()->isActive());
-        QTRY_COMPARE_WITH_TIMEOUT(valid.count(), 1, kSignalTimeoutMs);
+        QCOMPARE(running.hard->presenceTimer()->interval(), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(valid.count(), 1, 5000);
         QCOMPARE(valid.at(0).at(0).value<short>(), short(1));
     }
 
-    void presenceIsReportedOnlyOnChange()
+    void downloadsAndPresence()
     {
-        Worker worker;
-        QSignalSpy valid(worker.pHard, &QHard::sigValidDev);
-        worker.run("init");
-        instrument().unplug(SimulatedInstrument::kDemoPath);
+        Worker w;
+        ResultSpy result(w.hard);
+        QSignalSpy progress(w.hard, &QHard::sigProcessStatus), valid(w.hard, &QHard::sigValidDev);
+        w.run("init");
+        auto collect = [&](int nGroup) { progress.clear(); w.run("CollectOnce", Q_ARG(int, nGroup)); };
 
-        worker.run("searchDev");  // absent from the start: nothing to say
-        instrument().plugIn(SimulatedInstrument::kDemoPath);
-        worker.run("searchDev");
-        worker.run("searchDev");
-        instrument().unplug(SimulatedInstrument::kDemoPath);
-        worker.run("searchDev");
-        worker.run("searchDev");
-        instrument().plugIn(SimulatedInstrument::kDemoPath);
-        worker.run("searchDev");
+        sim().unplug(kDemo);
+        w.run("searchDev");  // absent from the start: nothing to say
+        sim().plugIn(kDemo);
+        w.run("searchDev");
+        w.run("searchDev");
+        QCOMPARE(ints(valid), std::vector<int>{1});
 
-        QTRY_COMPARE_WITH_TIMEOUT(valid.count(), 3, kSignalTimeoutMs);
-        QCOMPARE(values(valid), (std::vector<int>{1, 0, 1}));
-    }
-
-    void downloadsHandOverTheGroup()
-    {
-        Worker worker;
-        ResultSpy result(worker.pHard);
-        QSignalSpy progress(worker.pHard, &QHard::sigProcessStatus);
-        worker.run("init");
-
-        // Not connected yet: no data, no progress.
-        worker.run("CollectOnce", Q_ARG(int, 0));
-        QTRY_COMPARE_WITH_TIMEOUT(result.count(), 1, kSignalTimeoutMs);
-        QCOMPARE(result.nLen(0), short(0));
-        QVERIFY(!result.records(0));
-        QCOMPARE(progress.count(), 0);
-
-        worker.run("searchDev");
         const std::vector<SimRecord> group = SimulatedInstrument::demoGroup(1);
-        const int nCount = int(group.size());
-        worker.run("CollectOnce", Q_ARG(int, 0));
-        QTRY_COMPARE_WITH_TIMEOUT(result.count(), 2, kSignalTimeoutMs);
-        QCOMPARE(int(result.nLen(1)), nCount);
-        QCOMPARE(values(progress), downloadProgress(nCount));
-        QCOMPARE(int(instrument().requests().size()), 1 + 2 * nCount);
-        const MeasureRecord* rec = result.records(1);
-        QVERIFY(rec);
-        for (int i = 0; i < nCount; ++i) {
-            QCOMPARE(rec[i].nUnit, group[size_t(i)].nUnit);
-            QCOMPARE(size_t(rec[i].nTimes), group[size_t(i)].values.size());
-        }
+        const int n = int(group.size());
+        collect(0);
+        QCOMPARE(int(result.nLen(0)), n);
+        QCOMPARE(ints(progress), progressOf(n));
+        QCOMPARE(int(sim().requests().size()), 1 + 2 * n);
+        QCOMPARE(size_t(result.records(0)[n - 1].nTimes), group.back().values.size());
 
-        // An empty group: the maximum 0, then no data.
-        progress.clear();
-        worker.run("CollectOnce", Q_ARG(int, 2));
-        QTRY_COMPARE_WITH_TIMEOUT(result.count(), 3, kSignalTimeoutMs);
-        QCOMPARE(result.nLen(2), short(0));
-        QVERIFY(!result.records(2));
-        QCOMPARE(values(progress), std::vector<int>{kProgressMaximumFlag});
+        collect(2);  // an empty group: the maximum 0, then no data
+        QCOMPARE(result.nLen(1), short(0));
+        QVERIFY(!result.records(1));
+        QCOMPARE(ints(progress), std::vector<int>{kProgressMaximumFlag});
 
-        // Gone: no data, and never again the group already handed over.
-        instrument().unplug(SimulatedInstrument::kDemoPath);
-        worker.run("searchDev");
-        worker.run("CollectOnce", Q_ARG(int, 0));
-        QTRY_COMPARE_WITH_TIMEOUT(result.count(), 4, kSignalTimeoutMs);
-        QCOMPARE(result.nLen(3), short(0));
-        QVERIFY(!result.records(3));
-    }
-
-    void failedTransfersDuringADownload()
-    {
-        Worker worker;
-        ResultSpy result(worker.pHard);
-        QSignalSpy progress(worker.pHard, &QHard::sigProcessStatus);
-        QSignalSpy valid(worker.pHard, &QHard::sigValidDev);
-        worker.run("init");
-        worker.run("searchDev");
-
-        // The group size request fails: its code goes out, no progress, no data.
-        instrument().injectFault(1, SimulatedInstrument::Fault::WaitError);
+        sim().injectFault(1, SimulatedInstrument::Fault::WaitError);  // the group size fails
         QTest::ignoreMessage(QtDebugMsg, "Write WaitForSingleObject error");
-        worker.run("CollectOnce", Q_ARG(int, 0));
-        QTRY_COMPARE_WITH_TIMEOUT(result.count(), 1, kSignalTimeoutMs);
-        QCOMPARE(result.nLen(0), short(-2));
-        QVERIFY(!result.records(0));
+        collect(0);
+        QCOMPARE(result.nLen(2), short(-2));
+        QVERIFY(!result.records(2));
         QCOMPARE(progress.count(), 0);
 
-        // A read times out on record 2: the device is dropped, the rest stays all zero,
-        // the full count still comes.
-        worker.run("searchDev");
-        const int nCount = int(SimulatedInstrument::demoGroup(1).size());
-        instrument().injectFault(8, SimulatedInstrument::Fault::Timeout);
+        w.run("searchDev");  // found again, nothing to say
+        sim().injectFault(8, SimulatedInstrument::Fault::Timeout);  // header read of record 2
         QTest::ignoreMessage(QtDebugMsg, "Read WAIT_TIMEOUT");
-        worker.run("CollectOnce", Q_ARG(int, 0));
-        QTRY_COMPARE_WITH_TIMEOUT(result.count(), 2, kSignalTimeoutMs);
-        QCOMPARE(int(result.nLen(1)), nCount);
-        QCOMPARE(values(progress), downloadProgress(nCount));
-        QVERIFY(result.records(1)[0].nTimes > 0);
-        QCOMPARE(result.records(1)[nCount - 1].nTimes, uint8_t(0));
-        QVERIFY(!worker.pHard->device()->isConnected());
-        QCOMPARE(worker.pHard->device()->devicePath(), "");
+        collect(0);
+        QCOMPARE(int(result.nLen(3)), n);  // the full count, handed over with the rest all zero
+        QCOMPARE(ints(progress), progressOf(n));
+        QVERIFY(result.records(3)[0].nTimes > 0);
+        QCOMPARE(result.records(3)[n - 1].nTimes, uint8_t(0));
 
-        // Unplugged meanwhile: the next check scans, finds nothing and says so.
-        instrument().unplug(SimulatedInstrument::kDemoPath);
-        const int nScans = instrument().scanCount();
-        worker.run("searchDev");
-        QCOMPARE(instrument().scanCount(), nScans + 1);
-        QTRY_COMPARE_WITH_TIMEOUT(valid.count(), 2, kSignalTimeoutMs);
-        QCOMPARE(values(valid), (std::vector<int>{1, 0}));
+        sim().unplug(kDemo);  // the next check finds nothing and says so, once
+        w.run("searchDev");
+        w.run("searchDev");
+        collect(0);  // gone: no data, no progress, never again the group already handed over
+        QCOMPARE(result.nLen(4), short(0));
+        QVERIFY(!result.records(4));
+        QCOMPARE(progress.count(), 0);
+        sim().plugIn(kDemo);
+        w.run("searchDev");
+        QCOMPARE(ints(valid), (std::vector<int>{1, 0, 1}));
     }
 };
 
