@@ -1,6 +1,7 @@
 // CHidDevice and the instrument's protocol over the simulated instrument, on the test's thread.
 #include "CHidDevice.h"
 #include "DeviceProtocol.h"
+#include "ExpectedProgress.h"
 #include "SimulatedInstrument.h"
 
 #include <QtTest>
@@ -37,14 +38,6 @@ std::vector<Bytes> reportsSent(const SimulatedInstrument& sim)
     for (const SimRequest& r : sim.requests())
         reports.push_back(r.report);
     return reports;
-}
-
-std::vector<int> progressOf(int nCount)
-{
-    std::vector<int> v{kProgressMaximumFlag | nCount};
-    for (int i = 1; i <= nCount; ++i)
-        v.push_back(i);
-    return v;
 }
 
 std::vector<float> valuesOf(const MeasureRecord& rec) { return {rec.pValues, rec.pValues + rec.nTimes}; }

@@ -2,6 +2,7 @@
 // The spies connect directly, so a blocking call's signals are recorded when it returns.
 #include "CHidDevice.h"
 #include "DeviceProtocol.h"
+#include "ExpectedProgress.h"
 #include "QHard.h"
 #include "SimulatedInstrument.h"
 
@@ -48,14 +49,6 @@ std::vector<int> ints(const QSignalSpy& spy)
     std::vector<int> v;
     for (const QList<QVariant>& args : spy)
         v.push_back(args.at(0).toInt());
-    return v;
-}
-
-std::vector<int> progressOf(int nCount)
-{
-    std::vector<int> v{kProgressMaximumFlag | nCount};
-    for (int i = 1; i <= nCount; ++i)
-        v.push_back(i);
     return v;
 }
 
