@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh build
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build/tests/app/screenshot-tour docs/screenshot.png
+xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build/tools/screenshot-tour docs/screenshot.png
 echo "docs/screenshot.png renewed"
