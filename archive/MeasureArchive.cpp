@@ -6,12 +6,14 @@
 
 #include <QAtomicInteger>
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QThread>
 #include <QVariant>
 #include <QtEndian>
 
@@ -47,13 +49,16 @@ float* valuesFromBytes(const QByteArray& bytes, int nTimes)
     return pValues;
 }
 
+// The hardness scales of the records, in the order of their codes.
 QString scalesOf(const MeasureRecord* pRecords, int nCount)
 {
+    bool bUsed[256] = {};
+    for (int i = 0; i < nCount; ++i)
+        bUsed[pRecords[i].nUnit] = true;
     QStringList scales;
-    for (int i = 0; i < nCount; ++i) {
-        const QString scale = ScaleText(pRecords[i].nUnit);
-        if (!scale.isEmpty() && !scales.contains(scale))
-            scales << scale;
+    for (unsigned code = 0; code < 256; ++code) {
+        if (bUsed[code] && !ScaleText(code).isEmpty())
+            scales << ScaleText(code);
     }
     return scales.join(QStringLiteral(", "));
 }
@@ -67,6 +72,10 @@ struct Dialect
 
 const Dialect kSqlite{"id INTEGER PRIMARY KEY AUTOINCREMENT", "BLOB"};
 const Dialect kPostgres{"id BIGSERIAL PRIMARY KEY", "BYTEA"};
+
+const char kSqliteBusy[] = "5";  // SQLITE_BUSY
+// Any number, the same in every program that creates the tables on a PostgreSQL server.
+const char kPostgresSchemaLock[] = "SELECT pg_advisory_xact_lock(48610066)";
 
 } // namespace
 
@@ -168,8 +177,15 @@ bool MeasureArchive::prepareSqlite()
     // before anything is written to it.
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next())
-        return fail(query.lastError().text().trimmed());
+    // Switching a new file to WAL needs it to itself for a moment, and SQLite reports another
+    // program opening it at the same moment as busy without waiting.
+    QElapsedTimer waited;
+    waited.start();
+    while (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()) {
+        if (query.lastError().nativeErrorCode() != QLatin1String(kSqliteBusy) || waited.hasExpired(kBusyTimeoutMs))
+            return fail(query.lastError().text().trimmed());
+        QThread::msleep(20);
+    }
     if (query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
         return fail(QStringLiteral("cannot switch the file to write-ahead logging."));
     // A commit that returned is on disk.
@@ -182,8 +198,11 @@ bool MeasureArchive::checkSchema()
     if (!database().tables().contains(QStringLiteral("archive_schema"))) {
         // Two programs may create it at the same moment; IF NOT EXISTS and the guarded insert
         // make the second one a no-op.
+        // (PostgreSQL lets two CREATE TABLE IF NOT EXISTS collide: a lock lets them take turns.)
+        const bool bPostgres = where.kind == ArchiveLocation::Kind::Postgres;
         const bool bCreated =
-            begin() && exec(QStringLiteral("CREATE TABLE IF NOT EXISTS archive_schema (version INTEGER NOT NULL)")) &&
+            begin() && (!bPostgres || exec(QLatin1String(kPostgresSchemaLock))) &&
+            exec(QStringLiteral("CREATE TABLE IF NOT EXISTS archive_schema (version INTEGER NOT NULL)")) &&
             exec(QStringLiteral("CREATE TABLE IF NOT EXISTS downloads (%1, downloaded_at BIGINT NOT NULL, "
                                 "device_path TEXT NOT NULL, group_number INTEGER NOT NULL, "
                                 "record_count INTEGER NOT NULL, scales TEXT NOT NULL, "
