@@ -25,6 +25,13 @@ namespace {
 
 QAtomicInteger<quint32> nConnectionSerial;
 
+// The server's own words, on one line; Qt's addition ("Unable to fetch row") says nothing more.
+QString errorLine(const QSqlError& sqlError)
+{
+    const QString text = sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText();
+    return text.simplified();
+}
+
 // The single values of a record as little-endian IEEE floats, bit for bit.
 QByteArray valueBytes(const MeasureRecord& rec)
 {
@@ -72,6 +79,9 @@ struct Dialect
 
 const Dialect kSqlite{"id INTEGER PRIMARY KEY AUTOINCREMENT", "BLOB"};
 const Dialect kPostgres{"id BIGSERIAL PRIMARY KEY", "BYTEA"};
+
+const char kDownloadColumns[] = "SELECT id, downloaded_at, device_path, group_number, record_count, scales, "
+                                "avg_min, avg_max FROM downloads";
 
 const char kSqliteBusy[] = "5";  // SQLITE_BUSY
 // Any number, the same in every program that creates the tables on a PostgreSQL server.
@@ -167,7 +177,7 @@ bool MeasureArchive::openConnection()
         db.setConnectOptions(QStringLiteral("connect_timeout=10"));
     }
     if (!db.open())
-        return fail(db.lastError().text().trimmed());
+        return fail(errorLine(db.lastError()));
     return true;
 }
 
@@ -183,7 +193,7 @@ bool MeasureArchive::prepareSqlite()
     waited.start();
     while (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()) {
         if (query.lastError().nativeErrorCode() != QLatin1String(kSqliteBusy) || waited.hasExpired(kBusyTimeoutMs))
-            return fail(query.lastError().text().trimmed());
+            return fail(errorLine(query.lastError()));
         QThread::msleep(20);
     }
     if (query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
@@ -227,7 +237,7 @@ bool MeasureArchive::checkSchema()
     }
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("SELECT MAX(version) FROM archive_schema")) || !query.next())
-        return fail(query.lastError().text().trimmed());
+        return fail(errorLine(query.lastError()));
     const int nVersion = query.value(0).toInt();
     if (nVersion > kSchemaVersion)
         return fail(QStringLiteral("written by a newer version of the program (archive format %1; this "
@@ -241,13 +251,13 @@ bool MeasureArchive::checkSchema()
 
 bool MeasureArchive::exec(QSqlQuery& query)
 {
-    return query.exec() || fail(query.lastError().text().trimmed());
+    return query.exec() || fail(errorLine(query.lastError()));
 }
 
 bool MeasureArchive::exec(const QString& statement)
 {
     QSqlQuery query(database());
-    return query.exec(statement) || fail(query.lastError().text().trimmed());
+    return query.exec(statement) || fail(errorLine(query.lastError()));
 }
 
 bool MeasureArchive::begin()
@@ -355,37 +365,41 @@ bool MeasureArchive::list(QVector<ArchivedDownload>& downloads)
         return false;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT id, downloaded_at, device_path, group_number, record_count, scales, "
-                                   "avg_min, avg_max FROM downloads ORDER BY downloaded_at DESC, id DESC")))
-        return fail(query.lastError().text().trimmed());
-    while (query.next()) {
-        ArchivedDownload download;
-        download.nId = query.value(0).toLongLong();
-        download.downloadedAt = QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong());
-        download.devicePath = query.value(2).toString();
-        download.nGroupNumber = query.value(3).toInt();
-        download.nRecordCount = query.value(4).toInt();
-        download.scales = query.value(5).toString();
-        download.fAvgMin = query.value(6).toDouble();
-        download.fAvgMax = query.value(7).toDouble();
-        downloads.append(download);
-    }
-    return query.lastError().type() == QSqlError::NoError || fail(query.lastError().text().trimmed());
+    if (!query.exec(QLatin1String(kDownloadColumns) + QStringLiteral(" ORDER BY downloaded_at DESC, id DESC")))
+        return fail(errorLine(query.lastError()));
+    while (query.next())
+        downloads.append(downloadFromRow(query));
+    return query.lastError().type() == QSqlError::NoError || fail(errorLine(query.lastError()));
 }
 
-bool MeasureArchive::load(qint64 nId, OwnedGroup& group)
+ArchivedDownload MeasureArchive::downloadFromRow(const QSqlQuery& query)
+{
+    ArchivedDownload download;
+    download.nId = query.value(0).toLongLong();
+    download.downloadedAt = QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong());
+    download.devicePath = query.value(2).toString();
+    download.nGroupNumber = query.value(3).toInt();
+    download.nRecordCount = query.value(4).toInt();
+    download.scales = query.value(5).toString();
+    download.fAvgMin = query.value(6).toDouble();
+    download.fAvgMax = query.value(7).toDouble();
+    return download;
+}
+
+bool MeasureArchive::load(qint64 nId, OwnedGroup& group, ArchivedDownload* pDownload)
 {
     group = OwnedGroup();
     if (!bOpen)
         return false;
-    QSqlQuery count(database());
-    count.prepare(QStringLiteral("SELECT record_count FROM downloads WHERE id = ?"));
-    count.addBindValue(nId);
-    if (!exec(count))
+    QSqlQuery row(database());
+    row.prepare(QLatin1String(kDownloadColumns) + QStringLiteral(" WHERE id = ?"));
+    row.addBindValue(nId);
+    if (!exec(row))
         return false;
-    if (!count.next())
+    if (!row.next())
         return fail(QStringLiteral("there is no download %1.").arg(nId));
-    const int nCount = count.value(0).toInt();
+    const ArchivedDownload download = downloadFromRow(row);
+    const int nCount = download.nRecordCount;
 
     QSqlQuery query(database());
     query.setForwardOnly(true);
@@ -416,6 +430,8 @@ bool MeasureArchive::load(qint64 nId, OwnedGroup& group)
     if (nRead != nCount)
         return fail(QStringLiteral("download %1 is incomplete.").arg(nId));
     group = std::move(loaded);
+    if (pDownload)
+        *pDownload = download;
     return true;
 }
 

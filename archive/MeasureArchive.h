@@ -57,8 +57,8 @@ public:
 
     // Every download, newest first. False on failure.
     bool list(QVector<ArchivedDownload>& downloads);
-    // The records of one download exactly as they were stored.
-    bool load(qint64 nId, OwnedGroup& group);
+    // The records of one download exactly as they were stored, and what the list shows of it.
+    bool load(qint64 nId, OwnedGroup& group, ArchivedDownload* pDownload = nullptr);
     bool remove(qint64 nId);
 
 private:
@@ -73,6 +73,7 @@ private:
     bool fail(const QString& text);
     QSqlDatabase database() const;
     qint64 downloadWithHash(const QString& hash);
+    static ArchivedDownload downloadFromRow(const QSqlQuery& query);
     bool insertRecords(qint64 nId, const MeasureRecord* pRecords, int nCount);
 
     ArchiveLocation where;
