@@ -43,5 +43,6 @@ void QHard::CollectOnce(int nGroup)
         return;
     }
     const short nLen = pDevice->collectGroup(nGroup);
+    emit sigDownloadSource(QString::fromUtf8(pDevice->devicePath()));
     emit sigResult(pDevice->takeRecords(), nLen);
 }

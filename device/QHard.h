@@ -31,6 +31,7 @@ signals:
     void sigResult(void* p, short nLen);  // nLen < 1: no data, p is null
     void sigValidDev(short b);            // 1 the instrument arrived, 0 it went
     void sigProcessStatus(int n);         // maximum with bit 0x100000, then records done
+    void sigDownloadSource(const QString& devicePath);  // just before the sigResult of a download
 
 public slots:
     void CollectOnce(int nGroup);

@@ -1,0 +1,114 @@
+// The archive in the window: a download lands in the history, and opened from there with the
+// instrument unplugged it fills table and chart and saves the same CSV bytes.
+#include "CBarChartPlot.h"
+#include "CTableResult.h"
+#include "MainWindow.h"
+#include "MeasureArchive.h"
+#include "MeasureRecord.h"
+#include "ModalAnswerer.h"
+#include "MyHistoryDialog.h"
+#include "MyWndControl.h"
+#include "SimulatedInstrument.h"
+
+#include <QtTest>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <qwt_plot_barchart.h>
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString historyAction;  // what the answerer does in the history dialog: "Open" or "Delete..."
+
+    QByteArray savedCsv(MainWindow& w, const QString& name)
+    {
+        const QString path = dir.filePath(name);
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+                static_cast<QDialog*>(dialog)->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        w.saveCSV();
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void useHistory(MainWindow& w)
+    {
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                box->button(QMessageBox::Yes)->click();  // the confirmation before deleting
+            } else if (auto* history = qobject_cast<MyHistoryDialog*>(modal)) {
+                history->findChild<QTableWidget*>()->setCurrentCell(0, 0);
+                for (QPushButton* button : history->findChildren<QPushButton*>()) {
+                    if (button->text() == historyAction)
+                        button->click();
+                }
+                if (history->isVisible())
+                    history->reject();  // still open after a deletion
+            }
+        });
+        for (QAction* action : w.menuBar()->findChildren<QAction*>()) {
+            if (action->text() == "History...")
+                action->trigger();
+        }
+    }
+
+private slots:
+    void downloadOpensFromHistoryWithoutTheInstrument()
+    {
+        SimulatedInstrument& instrument = SimulatedInstrument::demo();
+        instrument.resetToDemo();
+        const int nCount = int(SimulatedInstrument::demoGroup(2).size());
+        MainWindow w;
+        w.show();
+        QPushButton* loadData = pControl->pButtons[MyWndControl::LoadData];
+        QTRY_VERIFY_WITH_TIMEOUT(loadData->isEnabled(), 10000);
+        pControl->findChild<QComboBox*>()->setCurrentIndex(1);
+        QTest::mouseClick(loadData, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(CurrentGroup.nCount, nCount, 10000);
+        const QByteArray csv = savedCsv(w, "downloaded.csv");
+
+        MeasureArchive archive;  // where the window keeps it, the default archive
+        ArchiveLocation location;
+        QString error;
+        QVERIFY(ArchiveLocation::fromUrl(QString(), location, error) && archive.open(location));
+        QVector<ArchivedDownload> downloads;
+        QTRY_VERIFY_WITH_TIMEOUT(archive.list(downloads) && downloads.size() == 1, 10000);
+        QCOMPARE(downloads[0].nGroupNumber, 2);
+        QCOMPARE(downloads[0].devicePath, QString(SimulatedInstrument::kDemoPath));
+
+        instrument.unplug(SimulatedInstrument::kDemoPath);
+        QTRY_VERIFY_WITH_TIMEOUT(!loadData->isEnabled(), 10000);
+        FreeGroup(nullptr, -1);
+        pTable->showGroup();
+
+        historyAction = "Open";
+        useHistory(w);
+        QCOMPARE(CurrentGroup.nCount, nCount);
+        QVERIFY(!loadData->isEnabled());
+        QCOMPARE(pTable->item(nCount - 1, 0)->text().isEmpty(), false);
+        QTest::mouseClick(pTable->viewport(), Qt::LeftButton, {}, pTable->visualItemRect(pTable->item(0, 0)).center());
+        auto* chart = static_cast<QwtPlotBarChart*>(pPlot->itemList(QwtPlotItem::Rtti_PlotBarChart).first());
+        QCOMPARE(int(chart->dataSize()), CurrentGroup.pRecords[0].nTimes + 1);
+        QCOMPARE(savedCsv(w, "opened.csv"), csv);
+
+        historyAction = "Delete...";
+        useHistory(w);
+        QVERIFY(archive.list(downloads) && downloads.isEmpty());
+        FreeGroup(nullptr, -1);
+    }
+};
+
+QTEST_MAIN(TestHistory)
+#include "test_history.moc"
