@@ -74,7 +74,8 @@ void MyHistoryDialog::reload()
         QMessageBox::warning(this, tr("History"), archive.errorText());
     pList->setRowCount(downloads.size());
     for (int row = 0; row < downloads.size(); ++row) {
-        const ArchivedDownload& d = downloads.at(row);
+        ArchivedDownload& d = downloads[row];
+        d.downloadedAt = d.downloadedAt.toLocalTime();  // shown and filtered by the local date
         const QString texts[ColumnCount] = {
             d.downloadedAt.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")),
             QString::number(d.nGroupNumber),

@@ -376,7 +376,8 @@ ArchivedDownload MeasureArchive::downloadFromRow(const QSqlQuery& query)
 {
     ArchivedDownload download;
     download.nId = query.value(0).toLongLong();
-    download.downloadedAt = QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong());
+    // In UTC: converting ten thousand times to local time would cost more than the whole query.
+    download.downloadedAt = QDateTime::fromMSecsSinceEpoch(query.value(1).toLongLong(), Qt::UTC);
     download.devicePath = query.value(2).toString();
     download.nGroupNumber = query.value(3).toInt();
     download.nRecordCount = query.value(4).toInt();

@@ -15,7 +15,7 @@ struct MeasureRecord;
 struct ArchivedDownload
 {
     qint64 nId = 0;
-    QDateTime downloadedAt;  // when the group came from the instrument
+    QDateTime downloadedAt;  // when the group came from the instrument (in UTC)
     QString devicePath;      // the instrument's device node or path
     int nGroupNumber = 0;    // 1 to 10, as the window's combo box counts
     int nRecordCount = 0;

@@ -21,7 +21,7 @@ QByteArray listText(const QVector<ArchivedDownload>& downloads)
     for (const ArchivedDownload& d : downloads) {
         text += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6 - %7\t%8\n")
                     .arg(d.nId)
-                    .arg(d.downloadedAt.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")))
+                    .arg(d.downloadedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")))
                     .arg(d.nGroupNumber)
                     .arg(d.nRecordCount)
                     .arg(d.scales, FormatValue(d.fAvgMin), FormatValue(d.fAvgMax), d.devicePath);
