@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include <qwt_plot_barchart.h>
 
@@ -64,19 +65,27 @@ class TestHistory : public QObject
         }
     }
 
+    // Group nGroupNumber from the demo instrument, as a user loads it.
+    bool download(int nGroupNumber)
+    {
+        SimulatedInstrument::demo().resetToDemo();
+        QPushButton* loadData = pControl->pButtons[MyWndControl::LoadData];
+        if (!QTest::qWaitFor([&] { return loadData->isEnabled(); }, 10000))
+            return false;
+        pControl->findChild<QComboBox*>()->setCurrentIndex(nGroupNumber - 1);
+        QTest::mouseClick(loadData, Qt::LeftButton);
+        const int nCount = int(SimulatedInstrument::demoGroup(nGroupNumber).size());
+        return QTest::qWaitFor([&] { return CurrentGroup.nCount == nCount; }, 10000);
+    }
+
 private slots:
     void downloadOpensFromHistoryWithoutTheInstrument()
     {
-        SimulatedInstrument& instrument = SimulatedInstrument::demo();
-        instrument.resetToDemo();
-        const int nCount = int(SimulatedInstrument::demoGroup(2).size());
         MainWindow w;
         w.show();
+        QVERIFY(download(2));
+        const int nCount = CurrentGroup.nCount;
         QPushButton* loadData = pControl->pButtons[MyWndControl::LoadData];
-        QTRY_VERIFY_WITH_TIMEOUT(loadData->isEnabled(), 10000);
-        pControl->findChild<QComboBox*>()->setCurrentIndex(1);
-        QTest::mouseClick(loadData, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(CurrentGroup.nCount, nCount, 10000);
         const QByteArray csv = savedCsv(w, "downloaded.csv");
 
         MeasureArchive archive;  // where the window keeps it, the default archive
@@ -88,7 +97,7 @@ private slots:
         QCOMPARE(downloads[0].nGroupNumber, 2);
         QCOMPARE(downloads[0].devicePath, QString(SimulatedInstrument::kDemoPath));
 
-        instrument.unplug(SimulatedInstrument::kDemoPath);
+        SimulatedInstrument::demo().unplug(SimulatedInstrument::kDemoPath);
         QTRY_VERIFY_WITH_TIMEOUT(!loadData->isEnabled(), 10000);
         FreeGroup(nullptr, -1);
         pTable->showGroup();
@@ -106,6 +115,29 @@ private slots:
         historyAction = "Delete...";
         useHistory(w);
         QVERIFY(archive.list(downloads) && downloads.isEmpty());
+        FreeGroup(nullptr, -1);
+    }
+
+    // An archive that cannot be used costs one status line; the download is shown as ever and
+    // the file stays as it was.
+    void archiveTroubleIsOneStatusLine()
+    {
+        const QString notArchive = dir.filePath("notes.txt");
+        QFile file(notArchive);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("NO,Material\n") > 0);
+        file.close();
+        const QString settings = qEnvironmentVariable("XDG_CONFIG_HOME") + "/hardness-tester.ini";
+        QSettings(settings, QSettings::IniFormat).setValue("archive/url", notArchive);
+
+        MainWindow w;
+        w.show();
+        QVERIFY(download(1));
+        QTRY_VERIFY(w.statusBar()->currentMessage().endsWith(" :Not archived: Archive " + notArchive +
+                                                              ": file is not a database"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("NO,Material\n"));
+        QCOMPARE(pTable->item(0, 0)->text().isEmpty(), false);
+        QFile::remove(settings);
         FreeGroup(nullptr, -1);
     }
 };

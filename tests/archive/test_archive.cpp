@@ -130,19 +130,12 @@ private slots:
         QVERIFY(archive.list(downloads));
         QCOMPARE(downloads.size(), 2);
         QCOMPARE(downloads[0].nGroupNumber, 5);  // newest first
-        const ArchivedDownload& first = downloads[1];
-        QCOMPARE(first.nId, nId);
-        QCOMPARE(first.downloadedAt, when);
-        QCOMPARE(first.devicePath, QString("/dev/hidraw3"));
-        QCOMPARE(first.nRecordCount, 255);
-        QCOMPARE(first.scales, QString("HL, HV, HB, HRC, HS, HRB, HRA"));
-        float fLow = 1e9f, fHigh = -1e9f;
-        for (int i = 0; i < 255; ++i) {
-            fLow = std::min(fLow, group.records()[i].fAvg);
-            fHigh = std::max(fHigh, group.records()[i].fAvg);
-        }
-        QCOMPARE(first.fAvgMin, double(fLow));
-        QCOMPARE(first.fAvgMax, double(fHigh));
+        const ArchivedDownload& d = downloads[1];
+        const auto [low, high] = std::minmax_element(group.records(), group.records() + 255,
+                                                     [](auto& a, auto& b) { return a.fAvg < b.fAvg; });
+        QCOMPARE((QVariantList{d.nId, d.downloadedAt, d.devicePath, d.nRecordCount, d.scales, d.fAvgMin, d.fAvgMax}),
+                 (QVariantList{nId, when, "/dev/hidraw3", 255, "HL, HV, HB, HRC, HS, HRB, HRA", double(low->fAvg),
+                               double(high->fAvg)}));
 
         OwnedGroup loaded;
         QVERIFY(other.load(nId, loaded));
