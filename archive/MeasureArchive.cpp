@@ -183,10 +183,20 @@ bool MeasureArchive::openConnection()
 
 bool MeasureArchive::prepareSqlite()
 {
-    // The first statement reads the file's header: a file that is no database stops here,
-    // before anything is written to it.
+    // Read before anything is written: a file that is no database (or a damaged one) fails
+    // here, and another program's database is left alone.
     QSqlQuery query(database());
     query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return fail(errorLine(query.lastError()));
+    QStringList tables;
+    while (query.next())
+        tables << query.value(0).toString();
+    if (query.lastError().isValid())
+        return fail(errorLine(query.lastError()));
+    if (!tables.isEmpty() && !tables.contains(QStringLiteral("archive_schema")))
+        return fail(QStringLiteral("the file is another program's database."));
+
     // Switching a new file to WAL needs it to itself for a moment, and SQLite reports another
     // program opening it at the same moment as busy without waiting.
     QElapsedTimer waited;

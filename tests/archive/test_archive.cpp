@@ -196,8 +196,10 @@ private slots:
         QTest::newRow("not a database") << "sqlite" << "text" << "file is not a database";
         QTest::newRow("corrupt") << "sqlite" << "garble" << "malformed";
         QTest::newRow("read-only file") << "sqlite" << "read-only" << "read-only";
-        QTest::newRow("newer format, SQLite") << "sqlite" << "newer" << "newer version";
-        QTest::newRow("newer format, PostgreSQL") << "postgresql" << "newer" << "newer version";
+        QTest::newRow("another program's database") << "sqlite" << "DROP TABLE archive_schema" << "another program";
+        const char* newer = "UPDATE archive_schema SET version = version + 1";
+        QTest::newRow("newer format, SQLite") << "sqlite" << newer << "newer version";
+        QTest::newRow("newer format, PostgreSQL") << "postgresql" << newer << "newer version";
         QTest::newRow("read-only database") << "postgresql" << "read-only" << "read-only transaction";
     }
     void refusesDamagedArchives()
@@ -216,19 +218,18 @@ private slots:
             QCOMPARE(archive.store(QDateTime::currentDateTime(), "/dev/hidraw0", 1, group.records(), 255),
                      MeasureArchive::StoreResult::Stored);
         }
-        const QString newer = "UPDATE archive_schema SET version = version + 1";
         if (damage == "text") {
             QFile file(url);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("NO,Material\nNo.1,Steel\n") > 0);
         } else if (damage == "garble") {
             QFile file(url);
             QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(100) && file.write(QByteArray(3996, '\x55')) == 3996);
-        } else if (damage == "newer" && !bSqlite) {
-            QVERIFY(server->sql(databaseName, newer));
-        } else if (damage == "newer") {
+        } else if (damage.contains(' ') && !bSqlite) {  // an SQL statement
+            QVERIFY(server->sql(databaseName, damage));
+        } else if (damage.contains(' ')) {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "damage");
             db.setDatabaseName(url);
-            QVERIFY(db.open() && QSqlQuery(db).exec(newer));
+            QVERIFY(db.open() && QSqlQuery(db).exec(damage));
             db.close();
         } else if (bSqlite) {
             QVERIFY(chmod(qPrintable(dir.path()), 0755) == 0 && chmod(qPrintable(url), 0444) == 0);
