@@ -53,26 +53,6 @@ private slots:
         QCOMPARE(b.readAll(), a.readAll());
     }
 
-    // Without --archive: the settings file's URL, else the file in the data folder.
-    void configuredAndDefaultArchive()
-    {
-        QVERIFY(cli({"download", "--simulate", "-g", "5"}).nExitCode == 0);
-        QVERIFY(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/hardness-tester/archive.sqlite"));
-        QCOMPARE(listed({}).size(), 1);
-
-        QTemporaryDir dir;
-        const QString lab = dir.filePath("lab.sqlite");
-        QVERIFY(cli({"download", "--simulate", "-g", "1", "--archive", lab}).nExitCode == 0);
-        {
-            QSettings settings(qEnvironmentVariable("XDG_CONFIG_HOME") + "/hardness-tester.ini", QSettings::IniFormat);
-            settings.setValue("archive/url", "sqlite://" + lab);
-        }
-        const QJsonArray downloads = listed({});
-        QCOMPARE(downloads.size(), 1);
-        QCOMPARE(downloads.at(0).toObject().value("group").toInt(), 1);
-        QFile::remove(qEnvironmentVariable("XDG_CONFIG_HOME") + "/hardness-tester.ini");
-    }
-
     // An archive that cannot be used: one line, exit code 74, the file left as it was.
     void archiveTroubleIsExit74()
     {
