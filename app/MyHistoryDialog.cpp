@@ -22,7 +22,7 @@ MyHistoryDialog::MyHistoryDialog(MeasureArchive& source, QWidget* parent)
     , pList(new QTableWidget(0, ColumnCount))
 {
     setWindowTitle(tr("History"));
-    resize(720, 480);
+    resize(880, 480);
     pFilter->setPlaceholderText(tr("Filter"));
     pFilter->setClearButtonEnabled(true);
     for (QDateEdit* edit : {pFrom, pTo}) {
