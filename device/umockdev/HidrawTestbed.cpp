@@ -12,7 +12,9 @@
 #include <linux/hidraw.h>
 #include <linux/input.h>
 #include <stdexcept>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -69,7 +71,6 @@ HidrawTestbed::HidrawTestbed()
     root = szRoot;
     g_free(szRoot);
     g_signal_connect(handler, "handle-ioctl", G_CALLBACK(dispatch<&HidrawTestbed::serveIoctl>), this);
-    g_signal_connect(handler, "handle-read", G_CALLBACK(dispatch<&HidrawTestbed::serveRead>), this);
     g_signal_connect(handler, "handle-write", G_CALLBACK(dispatch<&HidrawTestbed::serveWrite>), this);
 }
 
@@ -110,9 +111,16 @@ void HidrawTestbed::plugIn(int nHidraw, Kind kind)
         g_error_free(error);
         throw std::runtime_error("umockdev: " + message);
     }
+    // Raw, so that the answers pass unchanged and in one piece.
+    const int nAnswerFd = umockdev_testbed_get_dev_fd(testbed, devicePath(nHidraw).c_str());
+    termios mode{};
+    if (nAnswerFd < 0 || ::tcgetattr(nAnswerFd, &mode) != 0)
+        throw std::runtime_error("umockdev: no pseudo-terminal behind " + devicePath(nHidraw));
+    ::cfmakeraw(&mode);
+    ::tcsetattr(nAnswerFd, TCSANOW, &mode);
     std::lock_guard<std::mutex> lock(mutex);
     nodes[devicePath(nHidraw)] = std::make_shared<Node>(
-        Node{kind, "/sys" + parent + "/hidraw/" + name, linkTarget(root + devicePath(nHidraw)), false, {}});
+        Node{kind, "/sys" + parent + "/hidraw/" + name, linkTarget(root + devicePath(nHidraw)), nAnswerFd, false});
 }
 
 void HidrawTestbed::unplug(int nHidraw)
@@ -122,10 +130,9 @@ void HidrawTestbed::unplug(int nHidraw)
     if (it == nodes.end())
         return;
     const std::shared_ptr<Node> node = it->second;
-    node->bGone = true;
+    hangUp(*node);
     nodes.erase(it);
     lock.unlock();
-    changed.notify_all();
     umockdev_testbed_detach_ioctl(testbed, devicePath(nHidraw).c_str(), nullptr);
     umockdev_testbed_remove_device(testbed, node->sysPath.c_str());
     umockdev_testbed_remove_device(testbed, node->sysPath.substr(0, node->sysPath.rfind("/hidraw/")).c_str());
@@ -160,40 +167,28 @@ void HidrawTestbed::denyOpen(int nHidraw)
         throw std::runtime_error("cannot deny access to " + devicePath(nHidraw));
 }
 
-ReportWait HidrawTestbed::reportWait()
+// What an unplug does to the open files of a hidraw node: poll() reports POLLHUP and POLLERR,
+// reads fail. Closing the pseudo-terminal's other end does the same; /dev/null takes its file
+// number, which umockdev still holds and closes in the end.
+void HidrawTestbed::hangUp(Node& node)
 {
-    return [this](pollfd& entry, int nTimeoutMs) { return waitForReport(entry, nTimeoutMs); };
-}
-
-int HidrawTestbed::waitForReport(pollfd& entry, int nTimeoutMs)
-{
-    const std::string file = linkTarget("/proc/self/fd/" + std::to_string(entry.fd));
-    std::unique_lock<std::mutex> lock(mutex);
-    const auto it = std::find_if(nodes.begin(), nodes.end(), [&](const auto& named) { return named.second->filePath == file; });
-    if (it == nodes.end()) {
-        lock.unlock();
-        return PollForInput(entry, nTimeoutMs);
-    }
-    const std::shared_ptr<Node> node = it->second;
-    if (!changed.wait_for(lock, std::chrono::milliseconds(nTimeoutMs),
-                          [&] { return node->bGone || !node->replies.empty(); }))
-        return 0;
-    entry.revents = node->bGone ? POLLERR | POLLHUP : POLLIN;
-    return 1;
+    if (node.bGone)
+        return;
+    node.bGone = true;
+    const int nNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    ::dup2(nNull, node.nAnswerFd);
+    ::close(nNull);
 }
 
 template <HidrawTestbed::Serve serve>
 int HidrawTestbed::dispatch(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self)
 {
-    {
-        std::lock_guard<std::mutex> lock(self->mutex);
-        const auto it = self->nodes.find(umockdev_ioctl_client_get_devnode(client));
-        if (it == self->nodes.end() || it->second->bGone)
-            complete(client, -1, EIO);  // as on the open file of an unplugged device
-        else
-            (self->*serve)(*it->second, client);
-    }
-    self->changed.notify_all();
+    std::lock_guard<std::mutex> lock(self->mutex);
+    const auto it = self->nodes.find(umockdev_ioctl_client_get_devnode(client));
+    if (it == self->nodes.end() || it->second->bGone)
+        complete(client, -1, EIO);  // as on the open file of an unplugged device
+    else
+        (self->*serve)(*it->second, client);
     return TRUE;
 }
 
@@ -235,17 +230,6 @@ void HidrawTestbed::serveIoctl(Node& node, UMockdevIoctlClient* client)
     complete(client, 0);
 }
 
-void HidrawTestbed::serveRead(Node& node, UMockdevIoctlClient* client)
-{
-    if (node.replies.empty())
-        return complete(client, -1, EAGAIN);  // the nodes are opened non-blocking for transfers
-    UMockdevIoctlData* buffer = umockdev_ioctl_client_get_arg(client);
-    const size_t nLen = std::min(node.replies.front().size(), size_t(std::max(buffer->data_len, 0)));  // truncated, as hidraw does
-    update(buffer, 0, node.replies.front().data(), nLen);
-    node.replies.pop_front();
-    complete(client, long(nLen));
-}
-
 void HidrawTestbed::serveWrite(Node& node, UMockdevIoctlClient* client)
 {
     const UMockdevIoctlData* report = umockdev_ioctl_client_get_arg(client);
@@ -253,13 +237,11 @@ void HidrawTestbed::serveWrite(Node& node, UMockdevIoctlClient* client)
         return complete(client, -1, EINVAL);
     if (node.kind == Kind::Instrument) {
         requestLog.emplace_back(report->data, report->data + report->data_len);
-        if (requestLog.size() == nCutOffAt) {
-            node.bGone = true;
-        } else {
-            const std::vector<uint8_t> reply = instrument.replyTo(requestLog.back(), kInstrumentReportLength);
-            if (!reply.empty())
-                node.replies.emplace_back(reply.begin() + 1, reply.end());  // hidraw drops report id 0
-        }
+        const std::vector<uint8_t> reply = instrument.replyTo(requestLog.back(), kInstrumentReportLength);
+        if (requestLog.size() == nCutOffAt)
+            hangUp(node);
+        else if (!reply.empty() && ::write(node.nAnswerFd, reply.data() + 1, reply.size() - 1) < 0)  // hidraw drops report id 0
+            return complete(client, -1, EIO);
     }
     complete(client, report->data_len);
 }
