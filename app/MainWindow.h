@@ -41,7 +41,16 @@ public slots:
     void slotColectgroup();
     void slotProcessStatus(int n);
 
+protected:
+    // Remembers size and position for the next run.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // Size and position of the last run, or the opening size on a first run.
+    void restoreWindowGeometry();
+    // Closes the download's progress dialog; freed once control is back in the event loop.
+    void closeProgress();
+
     QThread workerThread;
     QHard* pHard;
     QTimer initTimer;

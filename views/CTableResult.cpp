@@ -4,10 +4,16 @@
 #include "ValueTexts.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kColumns = 10;
+constexpr int kMaterialColumn = 0;
+constexpr int kValuesColumn = 5;
 
 QString cellText(const MeasureRecord& rec, int column)
 {
@@ -37,7 +43,13 @@ CTableResult::CTableResult(QWidget* parent)
     setHorizontalHeaderLabels(headings);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The short columns (codes, numbers, dates) are as wide as their widest text, heading
+    // included, so they always read in full; material and values share the rest.
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (int column = 0; column < kColumns; ++column) {
+        if (column != kMaterialColumn && column != kValuesColumn)
+            horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     setAutoScroll(true);
     connect(this, &QTableWidget::cellClicked, this, &CTableResult::onCellClicked);
 }
@@ -45,12 +57,30 @@ CTableResult::CTableResult(QWidget* parent)
 void CTableResult::showGroup()
 {
     clearContents();
+    // Exactly the rows of the group: a row left over from a larger group would read as a
+    // record whose exchange failed.
+    setRowCount(std::max(CurrentGroup.nCount, 0));
     for (int i = 0; i < CurrentGroup.nCount; ++i) {
-        if (i >= rowCount())
-            insertRow(i);
         for (int column = 0; column < kColumns; ++column)
             setItem(i, column, new QTableWidgetItem(cellText(CurrentGroup.pRecords[i], column)));
     }
+}
+
+bool CTableResult::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableWidget::viewportEvent(event);
+    // A cell cut off at its column's edge shows its whole text when the mouse rests on it.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.data().toString();
+    const QRect cell = visualRect(index);
+    const int nMargins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    if (index.isValid() && viewport()->fontMetrics().horizontalAdvance(text) + nMargins > cell.width())
+        QToolTip::showText(help->globalPos(), text, viewport(), cell);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void CTableResult::onCellClicked(int row, int /*column*/)

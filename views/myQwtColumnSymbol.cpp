@@ -5,10 +5,13 @@
 
 namespace UserDefine {
 
-myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue)
+myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize,
+                                     double dLabelWidth)
     : QwtColumnSymbol(QwtColumnSymbol::UserStyle)
     , strValue(strValue)
     , clrBar(clrBar)
+    , nPointSize(nPointSize)
+    , dLabelWidth(dLabelWidth)
 {
 }
 
@@ -17,10 +20,13 @@ void myQwtColumnSymbol::draw(QPainter* painter, const QwtColumnRect& rect) const
     const QRect r = rect.toRect().toRect();
     painter->save();
     painter->fillRect(r, clrBar);
-    QFont font = painter->font();
-    font.setPointSize(14);
-    painter->setFont(font);
-    painter->drawText(r, Qt::AlignHCenter | Qt::AlignBottom, strValue);
+    if (!strValue.isEmpty()) {
+        QFont font = painter->font();
+        font.setPointSize(nPointSize);
+        painter->setFont(font);
+        const int nGrow = qMax(0, qRound(dLabelWidth) - r.width()) / 2;
+        painter->drawText(r.adjusted(-nGrow, 0, nGrow, 0), Qt::AlignHCenter | Qt::AlignBottom, strValue);
+    }
     painter->restore();
 }
 
