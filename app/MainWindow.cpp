@@ -36,10 +36,6 @@ namespace {
 
 const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
 
-// Room for every heading, date and number of the table beside the control panel, and low
-// enough for a 1366 x 768 screen with a title bar and a desktop panel.
-constexpr QSize kOpeningSize(1280, 680);
-
 } // namespace
 
 namespace Ui {
