@@ -15,6 +15,12 @@ constexpr int kColumns = 10;
 constexpr int kMaterialColumn = 0;
 constexpr int kValuesColumn = 5;
 
+// Codes, numbers and dates: short texts that are always shown in full.
+bool isShortColumn(int column)
+{
+    return column != kMaterialColumn && column != kValuesColumn;
+}
+
 QString cellText(const MeasureRecord& rec, int column)
 {
     switch (column) {
@@ -43,13 +49,12 @@ CTableResult::CTableResult(QWidget* parent)
     setHorizontalHeaderLabels(headings);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    // The short columns (codes, numbers, dates) are as wide as their widest text, heading
-    // included, so they always read in full; material and values share the rest.
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int column = 0; column < kColumns; ++column) {
-        if (column != kMaterialColumn && column != kValuesColumn)
-            horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        if (isShortColumn(column))
+            horizontalHeader()->setSectionResizeMode(column, QHeaderView::Interactive);
     }
+    fitShortColumns();
     setAutoScroll(true);
     connect(this, &QTableWidget::cellClicked, this, &CTableResult::onCellClicked);
 }
@@ -63,6 +68,17 @@ void CTableResult::showGroup()
     for (int i = 0; i < CurrentGroup.nCount; ++i) {
         for (int column = 0; column < kColumns; ++column)
             setItem(i, column, new QTableWidgetItem(cellText(CurrentGroup.pRecords[i], column)));
+    }
+    fitShortColumns();
+}
+
+void CTableResult::fitShortColumns()
+{
+    // Once per refill rather than through ResizeToContents, which measures the whole column
+    // again for every cell set.
+    for (int column = 0; column < kColumns; ++column) {
+        if (isShortColumn(column))
+            resizeColumnToContents(column);
     }
 }
 

@@ -22,4 +22,9 @@ signals:
 
 public slots:
     void onCellClicked(int row, int column);
+
+private:
+    // The short columns as wide as their widest text, heading included, so that they always
+    // read in full; material and values share the rest of the width.
+    void fitShortColumns();
 };
