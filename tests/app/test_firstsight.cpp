@@ -9,32 +9,33 @@
 #include <QPushButton>
 #include <QScreen>
 
-// The window as a user first meets it: the download's progress dialog against the messages
-// and clicks that can reach it, and the window's size kept between runs.
+namespace {
+
+// Presses LoadData with a group chosen; no worker answers, the progress dialog stays pending.
+QPointer<QProgressDialog> startDownload(MainWindow& w)
+{
+    w.show();
+    QObject::disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
+    w.slotValidDev(1);
+    pControl->findChild<QComboBox*>()->setCurrentIndex(2);
+    pControl->pButtons[MyWndControl::LoadData]->click();
+    return w.findChild<QProgressDialog*>();
+}
+
+} // namespace
+
+// The progress dialog against the messages and clicks that reach it, and the window's size.
 class TestFirstSight : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);  // settings go to a folder of the test's own
-    }
-
     void noBusyPopupOverTheWarning()
     {
         MainWindow w;
-        w.show();
-        disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);  // no worker answers here
-        w.slotValidDev(1);
-        pControl->findChild<QComboBox*>()->setCurrentIndex(2);
-        pControl->pButtons[MyWndControl::LoadData]->click();
-        QPointer<QProgressDialog> progress = w.findChild<QProgressDialog*>();
-        QVERIFY(progress);
-        // Its own timer, shortened and restarted: it runs out while the warning is up.
-        progress->setMinimumDuration(50);
-        progress->setValue(0);
-
+        QPointer<QProgressDialog> progress = startDownload(w);
+        progress->setMinimumDuration(50);  // its own timer, shortened and restarted: it runs out
+        progress->setValue(0);             // while the warning is up
         bool bPopupOverWarning = false;
         ModalAnswerer answerer([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -51,21 +52,13 @@ private slots:
     void clickFromInsideTheDialogsOwnEventsKeepsIt()
     {
         MainWindow w;
-        w.show();
-        disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
-        w.slotValidDev(1);
-        pControl->findChild<QComboBox*>()->setCurrentIndex(0);
-        QPushButton* loadData = pControl->pButtons[MyWndControl::LoadData];
-        loadData->click();
-        QPointer<QProgressDialog> progress = w.findChild<QProgressDialog*>();
-        QVERIFY(progress);
-        QVERIFY(QMetaObject::invokeMethod(progress, "forceShow"));  // shown, as after its minimum duration
+        QPointer<QProgressDialog> progress = startDownload(w);
+        QVERIFY(QMetaObject::invokeMethod(progress, "forceShow"));  // as after its minimum duration
         w.slotValidDev(1);  // the instrument reported again: LoadData is enabled once more
-
         // A shown window-modal progress dialog processes events in setValue: the click lands there.
         bool bAliveAfterClick = false;
-        QTimer::singleShot(0, loadData, [&] {
-            loadData->click();
+        QTimer::singleShot(0, &w, [&] {
+            pControl->pButtons[MyWndControl::LoadData]->click();
             bAliveAfterClick = !progress.isNull();
         });
         w.slotProcessStatus(1);
@@ -75,6 +68,7 @@ private slots:
 
     void sizeAndPositionRemembered()
     {
+        QStandardPaths::setTestModeEnabled(true);  // settings in a folder of the test's own
         QSettings().clear();
         const QRect remembered(40, 50, 700, 500);
         {
@@ -82,7 +76,6 @@ private slots:
             QCOMPARE(w.size(), MainWindow::kOpeningSize.boundedTo(QGuiApplication::primaryScreen()->availableGeometry().size()));
             w.setGeometry(remembered);
             w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
             w.close();
         }
         MainWindow w;

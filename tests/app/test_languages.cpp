@@ -11,28 +11,21 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
+#include <QToolTip>
 #include <QTranslator>
 
-namespace {
-
-// Installed before the shipped catalogue, so asked only for what that one lacks.
-class MissingTexts : public QTranslator
+// Installed before the shipped catalogue, so asked only for the program's texts that it lacks.
+struct MissingTexts : QTranslator
 {
-public:
     bool isEmpty() const override { return false; }
-
     QString translate(const char* context, const char* sourceText, const char*, int) const override
     {
-        static const QStringList ours{"MainWindow", "MyWndControl", "MyTranslate", "MyPrint", "SaveFile"};
-        if (ours.contains(QLatin1String(context)))
+        if (QStringList{"MainWindow", "MyWndControl", "MyTranslate", "MyPrint", "SaveFile"}.contains(context))
             texts << QStringLiteral("%1: %2").arg(context, sourceText);
         return QString();
     }
-
     mutable QStringList texts;
 };
-
-} // namespace
 
 // Run once per shipped language (CTest sets the locale): every text of the program's own that
 // the window, its messages and the report show is translated, and none is cut off.
@@ -57,7 +50,7 @@ private slots:
         w.saveCSV();          // nothing to save
         w.slotColectgroup();  // no group chosen
         w.slotData(nullptr, 0);
-        const int nRecords = 10;  // every material, one long series
+        const int nRecords = 10;  // every material, and long series of values
         MeasureRecord* group = AllocGroup(nRecords);
         for (int i = 0; i < nRecords; ++i)
             sample::fillRecord(group[i], {uint8_t(i), uint8_t(i % 7), uint8_t(i % 5)}, sample::rising(700, 3 + 3 * i));
@@ -69,14 +62,11 @@ private slots:
         QVERIFY2(missing.texts.isEmpty(), qPrintable(missing.texts.join('\n')));
 
         for (QWidget* widget : pControl->findChildren<QWidget*>()) {
-            const auto* button = qobject_cast<QAbstractButton*>(widget);
-            const auto* label = qobject_cast<QLabel*>(widget);
-            if (button || label)
-                QVERIFY2(widget->sizeHint().width() <= widget->width(),
-                         qPrintable(button ? button->text() : label->text()));
+            if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget))
+                QVERIFY(widget->sizeHint().width() <= widget->width());
         }
         // Every heading, and the numbers and dates under Min, Max, Avg and DateTime, in full and
-        // in sight; the values list may be cut.
+        // in sight; a cut values list shows itself as a tooltip.
         QHeaderView* header = pTable->horizontalHeader();
         QVERIFY(header->length() <= pTable->viewport()->width());
         for (int column = 0; column < pTable->columnCount(); ++column) {
@@ -87,6 +77,14 @@ private slots:
                 QVERIFY2(pTable->fontMetrics().horizontalAdvance(text) < header->sectionSize(column), qPrintable(text));
             }
         }
+        const auto tipOver = [&](int row, int column) {
+            const QPoint centre = pTable->visualItemRect(pTable->item(row, column)).center();
+            QHelpEvent help(QEvent::ToolTip, centre, pTable->viewport()->mapToGlobal(centre));
+            QCoreApplication::sendEvent(pTable->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipOver(0, 9), QString());  // a date fits
+        QCOMPARE(tipOver(9, 5), pTable->item(9, 5)->text());
         FreeGroup(nullptr, -1);
     }
 };
