@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kLabelPointSize = 14;
 constexpr int kSmallestPointSize = 7;
 
 QString labelText(double value)

@@ -89,11 +89,10 @@ bool CTableResult::viewportEvent(QEvent* event)
     // A cell cut off at its column's edge shows its whole text when the mouse rests on it.
     const auto* help = static_cast<QHelpEvent*>(event);
     const QModelIndex index = indexAt(help->pos());
-    const QString text = index.data().toString();
     const QRect cell = visualRect(index);
-    const int nMargins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    if (index.isValid() && viewport()->fontMetrics().horizontalAdvance(text) + nMargins > cell.width())
-        QToolTip::showText(help->globalPos(), text, viewport(), cell);
+    // The delegate's own measure, with the margins and padding of the style.
+    if (index.isValid() && itemDelegate(index)->sizeHint(viewOptions(), index).width() > cell.width())
+        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), cell);
     else
         QToolTip::hideText();
     return true;
