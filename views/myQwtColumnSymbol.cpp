@@ -25,7 +25,12 @@ void myQwtColumnSymbol::draw(QPainter* painter, const QwtColumnRect& rect) const
         font.setPointSize(nPointSize);
         painter->setFont(font);
         const int nGrow = qMax(0, qRound(dLabelWidth) - r.width()) / 2;
-        painter->drawText(r.adjusted(-nGrow, 0, nGrow, 0), Qt::AlignHCenter | Qt::AlignBottom, strValue);
+        const QRect box = r.adjusted(-nGrow, 0, nGrow, 0);
+        const int flags = Qt::AlignHCenter | Qt::AlignBottom;
+        // A label wider than its bar runs across the neighbours: a light ground keeps it legible.
+        if (nGrow > 0)
+            painter->fillRect(painter->boundingRect(box, flags, strValue), QColor(255, 255, 255, 200));
+        painter->drawText(box, flags, strValue);
     }
     painter->restore();
 }
