@@ -10,15 +10,19 @@
 #include "MyWndControl.h"
 #include "QHard.h"
 
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -28,6 +32,12 @@ CTableResult* pTable = nullptr;
 QStatusBar* pStatusBar = nullptr;
 MyPrint* pPrint = nullptr;
 int nGroupIndex = -1;
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+
+} // namespace
 
 namespace Ui {
 // The window's form: the three widgets every main window has.
@@ -136,6 +146,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(pHard, &QHard::sigDownloadSource, archive, &MyArchiveMenu::slotDownloadSource);
     connect(pHard, &QHard::sigResult, archive, &MyArchiveMenu::slotDownloaded);
     connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotData, Qt::DirectConnection);
+    restoreWindowGeometry();
 }
 
 MainWindow::~MainWindow()
@@ -151,6 +162,19 @@ MainWindow::~MainWindow()
     pTable = nullptr;
     pStatusBar = nullptr;
     pPrint = nullptr;
+}
+
+void MainWindow::restoreWindowGeometry()
+{
+    if (restoreGeometry(QSettings().value(kGeometryKey).toByteArray()))
+        return;
+    resize(kOpeningSize.boundedTo(QGuiApplication::primaryScreen()->availableGeometry().size()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QSettings().setValue(kGeometryKey, saveGeometry());
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::printReport(short kind)
@@ -182,7 +206,9 @@ void MainWindow::slotColectgroup()
         return;
     }
     pControl->pButtons[MyWndControl::LoadData]->setEnabled(false);
-    delete pProgress;  // a download that never delivered its result
+    // A download that never delivered its result. Not deleted at once: this slot may run from
+    // inside that dialog's own setValue, which processes events while the dialog is shown.
+    closeProgress();
     pProgress = new QProgressDialog(tr("Load Data......"), QStringLiteral("Abort Load"), 0, 100, this);
     pProgress->setMinimumWidth(400);
     pProgress->setCancelButton(nullptr);
@@ -204,6 +230,9 @@ void MainWindow::slotProcessStatus(int n)
 
 void MainWindow::slotData(void* p, short nLen)
 {
+    // Closed first: a dialog left open would pop up over the warning below once its minimum
+    // duration passes inside the message box's event loop, covering it and taking the mouse.
+    closeProgress();
     pControl->pButtons[MyWndControl::LoadData]->setEnabled(true);
     if (nLen < 1) {
         QMessageBox::warning(this, tr("Info"), tr("No data is found!"), QMessageBox::Ok, QMessageBox::NoButton);
@@ -213,11 +242,15 @@ void MainWindow::slotData(void* p, short nLen)
         CurrentGroup.pRecords = static_cast<MeasureRecord*>(p);
         pTable->showGroup();
     }
-    if (pProgress) {
-        pProgress->close();
-        pProgress->deleteLater();
-        pProgress = nullptr;
-    }
+}
+
+void MainWindow::closeProgress()
+{
+    if (!pProgress)
+        return;
+    pProgress->close();
+    pProgress->deleteLater();
+    pProgress = nullptr;
 }
 
 void MainWindow::slotRowSel(int nrow)
@@ -234,7 +267,7 @@ void MainWindow::slotSavepdf()
 void MainWindow::saveCSV()
 {
     if (CurrentGroup.nCount <= 0) {
-        QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("No data to save"), QMessageBox::Ok,
+        QMessageBox::warning(this, tr("Error"), tr("No data to save"), QMessageBox::Ok,
                              QMessageBox::NoButton);
         return;
     }
@@ -244,15 +277,15 @@ void MainWindow::saveCSV()
         return;
     switch (SaveCsvFile(fileName, CurrentGroup.pRecords, CurrentGroup.nCount)) {
     case SaveResult::OpenFailed:
-        QMessageBox::warning(this, QStringLiteral("Error"), QStringLiteral("File open failed"), QMessageBox::Ok,
+        QMessageBox::warning(this, tr("Error"), tr("File open failed"), QMessageBox::Ok,
                              QMessageBox::NoButton);
         break;
     case SaveResult::WriteFailed:
-        QMessageBox::warning(this, QStringLiteral("Error"), WriteFailedText(),
+        QMessageBox::warning(this, tr("Error"), WriteFailedText(),
                              QMessageBox::Ok, QMessageBox::NoButton);
         break;
     case SaveResult::Saved:
-        QMessageBox::information(this, QStringLiteral("Info"), QStringLiteral("Successfully saved"), QMessageBox::Ok);
+        QMessageBox::information(this, tr("Info"), tr("Successfully saved"), QMessageBox::Ok);
         break;
     }
 }

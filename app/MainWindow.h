@@ -23,6 +23,11 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
+    // The size of a first run (one that remembers none), as far as the screen allows: room for
+    // every heading, date and number of the table beside the control panel, and low enough for
+    // a 1366 x 768 screen with a title bar and a desktop panel.
+    static constexpr QSize kOpeningSize{1280, 680};
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -41,7 +46,16 @@ public slots:
     void slotColectgroup();
     void slotProcessStatus(int n);
 
+protected:
+    // Remembers size and position for the next run.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // Size and position of the last run, or the opening size on a first run.
+    void restoreWindowGeometry();
+    // Closes the download's progress dialog; freed once control is back in the event loop.
+    void closeProgress();
+
     QThread workerThread;
     QHard* pHard;
     QTimer initTimer;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
 #include <QTranslator>
@@ -35,23 +36,30 @@ void applyStyleSheet(QApplication& app)
 
 void installTranslator(QApplication& app)
 {
-    // Looked for in the working directory only, under the full locale name (de_DE.qm).
-    const QString fileName = QStringLiteral("%1.qm").arg(QLocale::system().name());
-    if (!QFile::exists(fileName))
-        return;
-    // Owned by the application, so it stays installed for the whole run; one that does not
-    // load is not kept.
-    auto translator = std::make_unique<QTranslator>();
-    if (translator->load(fileName)) {
-        translator->setParent(&app);
+    // A catalogue in the working directory under the full locale name (de_DE.qm) wins; otherwise
+    // the one shipped for the locale's language serves. Owned by the application, so it stays
+    // installed for the whole run; one that does not load is not kept.
+    const QLocale locale = QLocale::system();
+    const QString fileName = QStringLiteral("%1.qm").arg(locale.name());
+    auto translator = std::make_unique<QTranslator>(&app);
+    if ((QFile::exists(fileName) && translator->load(fileName))
+        || translator->load(locale, QStringLiteral("hardness-tester"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         app.installTranslator(translator.release());
-    }
+
+    // Qt's own texts (buttons of the message boxes, the file and print dialogs), where installed.
+    auto qtTexts = std::make_unique<QTranslator>(&app);
+    if (qtTexts->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qtTexts.release());
 }
 
 } // namespace
 
 void SetUpApplication(QApplication& app)
 {
+    // Where the window's size and position are kept between runs.
+    QCoreApplication::setOrganizationName(QStringLiteral("hardness-tester"));
+    QCoreApplication::setApplicationName(QStringLiteral("hardness-tester"));
     applyFont();
     applyStyleSheet(app);
     installTranslator(app);

@@ -74,6 +74,12 @@ QString HeadingText(unsigned column, const QString& suffix)
     return (text ? MyTranslate::tr(text) : QString()) + suffix;
 }
 
+QString HeadingSourceText(unsigned column)
+{
+    const char* text = lookup(kHeadings, column);
+    return text ? QString::fromLatin1(text) : QString();
+}
+
 QString FormatInteger(qint64 n)
 {
     return QStringLiteral("%1").arg(n);

@@ -17,6 +17,7 @@ QString DirectionText(unsigned code);                           // arrows, else 
 QString ScaleText(unsigned code);                               // "HL" .. "HRA", else empty
 QString MaterialText(unsigned code, const QString& suffix);      // translated, else empty
 QString HeadingText(unsigned column, const QString& suffix);     // translated, else empty
+QString HeadingSourceText(unsigned column);                      // the English heading, else empty
 
 // "%1" with a whole number: decimal digits, a minus sign only for negative numbers.
 QString FormatInteger(qint64 n);

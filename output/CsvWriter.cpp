@@ -28,11 +28,12 @@ QString csvLine(const QStringList& fields)
     return line.join(QLatin1Char(',')) + QLatin1Char('\n');
 }
 
+// In English whatever the language of the window: files and scripts read these names.
 QString headerLine()
 {
     QStringList fields{QStringLiteral("NO")};
     for (unsigned column = 0; column < 10; ++column)
-        fields << HeadingText(column, QString());
+        fields << HeadingSourceText(column);
     return csvLine(fields);
 }
 

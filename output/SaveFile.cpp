@@ -1,5 +1,6 @@
 #include "SaveFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -37,5 +38,5 @@ bool CanReplaceFile(const QString& fileName)
 
 QString WriteFailedText()
 {
-    return QStringLiteral("The file could not be written.");
+    return QCoreApplication::translate("SaveFile", "The file could not be written.");
 }

@@ -14,5 +14,5 @@ SaveResult ReplaceFile(const QString& fileName, const QByteArray& bytes, bool bT
 // Whether ReplaceFile would get as far as writing, checked without changing anything.
 bool CanReplaceFile(const QString& fileName);
 
-// Message for SaveResult::WriteFailed (shown untranslated, like the other file messages).
+// Message for SaveResult::WriteFailed, in the language of the installed catalogue.
 QString WriteFailedText();

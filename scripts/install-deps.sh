@@ -9,6 +9,7 @@ packages=(
   xvfb xauth imagemagick poppler-utils xdotool fonts-dejavu-core
   libqt5sql5-sqlite libqt5sql5-psql postgresql
   umockdev libumockdev-dev
+  fonts-wqy-microhei qttranslations5-l10n
 )
 if [ "${1:-}" = "--ci" ]; then
   # Extra checks that CI runs: the Windows cross build and the fuzzers.

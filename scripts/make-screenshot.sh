@@ -1,7 +1,22 @@
 #!/usr/bin/env bash
-# Renews docs/screenshot.png: the demo window under Xvfb with a group loaded and a row chosen.
+# Renews the screenshots of the demo window under Xvfb on a 1366 x 768 screen, at the size the
+# window opens with, a group loaded and a row of 32 impacts chosen: docs/screenshot.png in
+# English and docs/screenshot-de.png in German; French, Spanish and Chinese go to
+# build/screenshots/ for a look.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh build
-xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build/tools/screenshot-tour docs/screenshot.png
-echo "docs/screenshot.png renewed"
+mkdir -p build/screenshots
+# A settings folder of its own, so that no size remembered from an earlier run applies.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+shoot() {
+  XDG_CONFIG_HOME=$config LANG=$1 LC_ALL=$1 LANGUAGE= \
+    xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build/tools/screenshot-tour "$2"
+  echo "$2 renewed"
+}
+shoot C.UTF-8 docs/screenshot.png
+shoot de_DE.UTF-8 docs/screenshot-de.png
+for lang in fr_FR es_ES zh_CN; do
+  shoot "$lang.UTF-8" "build/screenshots/screenshot-$lang.png"
+done

@@ -12,9 +12,9 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 echo "No display: running the demo under Xvfb for a few seconds."
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
   "$1" & pid=$!
   sleep 4   # the simulated instrument is reported about two seconds after start
-  import -window root -crop 800x600+0+0 demo-screenshot.png
+  import -window root -crop 1280x680+0+0 demo-screenshot.png
   kill $pid; wait $pid 2>/dev/null || true' _ "$demo"
 echo "Screenshot saved to $(pwd)/demo-screenshot.png"

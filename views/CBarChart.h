@@ -10,6 +10,14 @@ struct MeasureRecord;
 class CBarChart : public QwtPlotBarChart
 {
 public:
+    // How the value labels are written: in one font size for all bars, on every n-th bar.
+    struct LabelLayout
+    {
+        int nPointSize = 14;
+        int nStride = 1;        // every n-th bar carries a label
+        double dWidth = 0.0;    // room for one label, device units, centred on its bar
+    };
+
     CBarChart();
 
     // Replaces the bars with the values of rec; returns the number of bars.
@@ -18,6 +26,14 @@ public:
     // A new symbol for every bar on every paint; the base class deletes it after drawing.
     QwtColumnSymbol* specialSymbol(int sampleIndex, const QPointF& sample) const override;
 
+    // Fits the labels to the bar width of this paint before the bars are drawn.
+    void drawSeries(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& canvasRect,
+                    int from, int to) const override;
+
+    // The layout of the last paint.
+    LabelLayout labelLayout() const { return layout; }
+
 private:
     QVector<double> vecSamples;
+    mutable LabelLayout layout;
 };

@@ -4,10 +4,22 @@
 #include "ValueTexts.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kColumns = 10;
+constexpr int kMaterialColumn = 0;
+constexpr int kValuesColumn = 5;
+
+// Codes, numbers and dates: short texts that are always shown in full.
+bool isShortColumn(int column)
+{
+    return column != kMaterialColumn && column != kValuesColumn;
+}
 
 QString cellText(const MeasureRecord& rec, int column)
 {
@@ -38,6 +50,11 @@ CTableResult::CTableResult(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (int column = 0; column < kColumns; ++column) {
+        if (isShortColumn(column))
+            horizontalHeader()->setSectionResizeMode(column, QHeaderView::Interactive);
+    }
+    fitShortColumns();
     setAutoScroll(true);
     connect(this, &QTableWidget::cellClicked, this, &CTableResult::onCellClicked);
 }
@@ -45,12 +62,40 @@ CTableResult::CTableResult(QWidget* parent)
 void CTableResult::showGroup()
 {
     clearContents();
+    // Exactly the rows of the group: a row left over from a larger group would read as a
+    // record whose exchange failed.
+    setRowCount(std::max(CurrentGroup.nCount, 0));
     for (int i = 0; i < CurrentGroup.nCount; ++i) {
-        if (i >= rowCount())
-            insertRow(i);
         for (int column = 0; column < kColumns; ++column)
             setItem(i, column, new QTableWidgetItem(cellText(CurrentGroup.pRecords[i], column)));
     }
+    fitShortColumns();
+}
+
+void CTableResult::fitShortColumns()
+{
+    // Once per refill rather than through ResizeToContents, which measures the whole column
+    // again for every cell set.
+    for (int column = 0; column < kColumns; ++column) {
+        if (isShortColumn(column))
+            resizeColumnToContents(column);
+    }
+}
+
+bool CTableResult::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableWidget::viewportEvent(event);
+    // A cell cut off at its column's edge shows its whole text when the mouse rests on it.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QRect cell = visualRect(index);
+    // The delegate's own measure, with the margins and padding of the style.
+    if (index.isValid() && itemDelegate(index)->sizeHint(viewOptions(), index).width() > cell.width())
+        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), cell);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void CTableResult::onCellClicked(int row, int /*column*/)

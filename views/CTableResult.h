@@ -3,7 +3,7 @@
 #include <QTableWidget>
 
 // Read-only list of the downloaded group: one row per record, ten text columns.
-// A mouse click on any cell reports its row; rows are reused and never removed.
+// A mouse click on any cell reports its row; a cell too narrow for its text shows it as a tooltip.
 class CTableResult : public QTableWidget
 {
     Q_OBJECT
@@ -11,12 +11,20 @@ class CTableResult : public QTableWidget
 public:
     explicit CTableResult(QWidget* parent = nullptr);
 
-    // Refills the cells from CurrentGroup. Rows beyond a smaller group stay, empty.
+    // Refills the table from CurrentGroup: one row per record, no more.
     void showGroup();
+
+protected:
+    bool viewportEvent(QEvent* event) override;
 
 signals:
     void sigRowSet(int n);
 
 public slots:
     void onCellClicked(int row, int column);
+
+private:
+    // The short columns as wide as their widest text, heading included, so that they always
+    // read in full; material and values share the rest of the width.
+    void fitShortColumns();
 };

@@ -5,10 +5,13 @@
 
 namespace UserDefine {
 
-myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue)
+myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize,
+                                     double dLabelWidth)
     : QwtColumnSymbol(QwtColumnSymbol::UserStyle)
     , strValue(strValue)
     , clrBar(clrBar)
+    , nPointSize(nPointSize)
+    , dLabelWidth(dLabelWidth)
 {
 }
 
@@ -17,10 +20,18 @@ void myQwtColumnSymbol::draw(QPainter* painter, const QwtColumnRect& rect) const
     const QRect r = rect.toRect().toRect();
     painter->save();
     painter->fillRect(r, clrBar);
-    QFont font = painter->font();
-    font.setPointSize(14);
-    painter->setFont(font);
-    painter->drawText(r, Qt::AlignHCenter | Qt::AlignBottom, strValue);
+    if (!strValue.isEmpty()) {
+        QFont font = painter->font();
+        font.setPointSize(nPointSize);
+        painter->setFont(font);
+        const int nGrow = qMax(0, qRound(dLabelWidth) - r.width()) / 2;
+        const QRect box = r.adjusted(-nGrow, 0, nGrow, 0);
+        const int flags = Qt::AlignHCenter | Qt::AlignBottom;
+        // A label wider than its bar runs across the neighbours: a light ground keeps it legible.
+        if (nGrow > 0)
+            painter->fillRect(painter->boundingRect(box, flags, strValue), QColor(255, 255, 255, 200));
+        painter->drawText(box, flags, strValue);
+    }
     painter->restore();
 }
 

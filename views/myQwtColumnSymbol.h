@@ -7,11 +7,13 @@
 
 namespace UserDefine {
 
-// One bar of the chart: a flat fill in its own colour with its value written at the foot.
+// One bar of the chart: a flat fill in its own colour with its value written at the foot,
+// centred on the bar in a box dLabelWidth wide (wider than the bar when only every n-th
+// bar carries a label). An empty label draws the bar alone.
 class myQwtColumnSymbol : public QwtColumnSymbol
 {
 public:
-    myQwtColumnSymbol(const QColor& clrBar, const QString& strValue);
+    myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize, double dLabelWidth);
 
     void draw(QPainter* painter, const QwtColumnRect& rect) const override;
 
@@ -21,6 +23,8 @@ public:
 private:
     QString strValue;
     QColor clrBar;
+    int nPointSize;
+    double dLabelWidth;
 };
 
 } // namespace UserDefine

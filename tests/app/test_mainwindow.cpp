@@ -172,11 +172,10 @@ private slots:
         QCOMPARE(CurrentGroup.pRecords, group);
         QCOMPARE(pTable->item(4, 5)->text(), QStringLiteral("504;514;509;"));
 
-        // A smaller group after a larger one: left-over rows are empty and clicks on them do nothing.
+        // A smaller group after a larger one: no rows are left over, and rows beyond it pick nothing.
         w.slotData(makeGroup(2), 2);
         QCOMPARE(CurrentGroup.nCount, 2);
-        QCOMPARE(pTable->rowCount(), 5);
-        QCOMPARE(pTable->item(3, 0), nullptr);
+        QCOMPARE(pTable->rowCount(), 2);
         w.slotRowSel(3);
         w.slotRowSel(-1);
         QCOMPARE(chartHeights(), (QVector<double>{0, 501, 511, 506}));
@@ -188,7 +187,7 @@ private slots:
         w.slotColectgroup();
         w.slotValidDev(1);
         w.slotColectgroup();
-        QCOMPARE(w.findChildren<QProgressDialog*>().size(), 1);
+        QTRY_COMPARE(w.findChildren<QProgressDialog*>().size(), 1);
     }
 
     void saveCsvThroughTheDialogs()

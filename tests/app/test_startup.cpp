@@ -29,32 +29,35 @@ private slots:
         QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(128, 128)));
     }
 
-    void translationFromTheWorkingDirectoryOnly()
+    void workingDirectoryCatalogueWins()
     {
         QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
+        const auto setUpAfresh = [] {
+            for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+            SetUpApplication(*qApp);
+        };
 
-        // No catalogue: English source texts.
-        SetUpApplication(*qApp);
-        {
-            MainWindow w;
-            QCOMPARE(w.windowTitle(), QStringLiteral("MainWindow"));
-        }
-
-        // A file of that name that is no catalogue: still English, nothing reported.
+        // No catalogue here, then a file of that name that is no catalogue: the shipped German one.
         QFile broken(dir.filePath("de_DE.qm"));
-        QVERIFY(broken.open(QFile::WriteOnly));
-        broken.write("not a catalogue");
-        broken.close();
-        SetUpApplication(*qApp);
-        {
+        for (bool bBroken : {false, true}) {
+            if (bBroken) {
+                QVERIFY(broken.open(QFile::WriteOnly));
+                broken.write("not a catalogue");
+                broken.close();
+            }
+            setUpAfresh();
             MainWindow w;
-            QCOMPARE(w.windowTitle(), QStringLiteral("MainWindow"));
+            QCOMPARE(w.windowTitle(), QStringLiteral("Hauptfenster"));
+            QCOMPARE(pControl->pButtons[MyWndControl::Print]->text(), QStringLiteral("Drucken"));
         }
 
-        // A real catalogue: the window, the panel and the headings follow it.
+        // A real catalogue in the working directory replaces the shipped one whole.
         QVERIFY(QFile::remove(dir.filePath("de_DE.qm")));
         QVERIFY(QFile::copy(QStringLiteral(GERMAN_CATALOGUE), dir.filePath("de_DE.qm")));
-        SetUpApplication(*qApp);
+        setUpAfresh();
         MainWindow w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Hauptfenster"));
         QCOMPARE(pControl->pButtons[MyWndControl::LoadData]->text(), QStringLiteral("Daten laden"));

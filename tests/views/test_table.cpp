@@ -40,7 +40,7 @@ private slots:
                                         "Avg", "DateTime"}));
         QCOMPARE(table.rowCount(), 0);
 
-        // Rows only grow: after five records, three leave two empty rows behind. Of these three, one has
+        // After five records, three leave no empty rows behind. Of these three, one has
         // values in quarters, one had its header exchange fail (all zero), one is in HRC.
         showRecords(table, 5);
         sample::InstalledGroup group(3);
@@ -49,15 +49,13 @@ private slots:
         group[0].pValues[2] = group[0].fAvg = 505.25f;
         sample::fillRecord(group[2], {9, 3, 4, 7, 23, 1, 31}, {523, 519, 530});
         table.showGroup();
-        QCOMPARE(table.rowCount(), 5);
+        QCOMPARE(table.rowCount(), 3);
         QCOMPARE(rowTexts(table, 0), QStringList({"Alloy Tool Steel", "\u2192", "HL", "D", "3", "498;512.5;505.25;",
                                                   "498", "512.5", "505.25", "2022/09/08"}));
         QCOMPARE(rowTexts(table, 1), QStringList({"Steel and Cast Steel", "\u2193", "HL", "D", "0", "", "0", "0", "0",
                                                   "1970/01/01"}));
         QCOMPARE(rowTexts(table, 2), QStringList({"Forged Steel", "\u2191", "HRC", "NO", "3", "52.3;51.9;53;", "51.9",
                                                   "53", "52.4", "2023/01/31"}));
-        for (int row : {3, 4})
-            QCOMPARE(rowTexts(table, row).join(QString()), QStringLiteral("<none>").repeated(10));
     }
 
     void onlyMouseClicksPickRows()

@@ -1,0 +1,93 @@
+#include "CTableResult.h"
+#include "MainWindow.h"
+#include "ModalAnswerer.h"
+#include "MyPrint.h"
+#include "MyWndControl.h"
+#include "SampleGroup.h"
+#include "Startup.h"
+
+#include <QtTest>
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QToolTip>
+#include <QTranslator>
+
+// Installed before the shipped catalogue, so asked only for the program's texts that it lacks.
+struct MissingTexts : QTranslator
+{
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* sourceText, const char*, int) const override
+    {
+        if (QStringList{"MainWindow", "MyWndControl", "MyTranslate", "MyPrint", "SaveFile"}.contains(context))
+            texts << QStringLiteral("%1: %2").arg(context, sourceText);
+        return QString();
+    }
+    mutable QStringList texts;
+};
+
+// Run once per shipped language (CTest sets the locale): every text of the program's own that
+// the window, its messages and the report show is translated, and none is cut off.
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyTextTranslatedAndShownInFull()
+    {
+        QTemporaryDir dir;  // a working directory without a catalogue of its own, which would win
+        QVERIFY(QDir::setCurrent(dir.path()));
+        MissingTexts missing;
+        QCoreApplication::installTranslator(&missing);
+        SetUpApplication(*qApp);
+        MainWindow w;
+        w.resize(MainWindow::kOpeningSize);  // as it opens on a 1366 x 768 screen
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        ModalAnswerer answerer(acceptDialog);
+        w.saveCSV();          // nothing to save
+        w.slotColectgroup();  // no group chosen
+        w.slotData(nullptr, 0);
+        const int nRecords = 10;  // every material, and long series of values
+        MeasureRecord* group = AllocGroup(nRecords);
+        for (int i = 0; i < nRecords; ++i)
+            sample::fillRecord(group[i], {uint8_t(i), uint8_t(i % 7), uint8_t(i % 5)}, sample::rising(700, 3 + 3 * i));
+        w.slotData(group, nRecords);
+        MyPrint report;
+        report.printer()->setOutputFileName(dir.filePath("report.pdf"));
+        report.paintReport();
+        QCOMPARE(answerer.answered(), 3);
+        QVERIFY2(missing.texts.isEmpty(), qPrintable(missing.texts.join('\n')));
+
+        for (QWidget* widget : pControl->findChildren<QWidget*>()) {
+            if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget))
+                QVERIFY(widget->sizeHint().width() <= widget->width());
+        }
+        // Every heading, and the numbers and dates under Min, Max, Avg and DateTime, in full and
+        // in sight; a cut values list shows itself as a tooltip.
+        QHeaderView* header = pTable->horizontalHeader();
+        QVERIFY(header->length() <= pTable->viewport()->width());
+        for (int column = 0; column < pTable->columnCount(); ++column) {
+            QVERIFY2(header->sectionSizeHint(column) <= header->sectionSize(column),
+                     qPrintable(pTable->horizontalHeaderItem(column)->text()));
+            for (int row = 0; column >= 6 && row < nRecords; ++row) {
+                const QString text = pTable->item(row, column)->text();
+                QVERIFY2(pTable->fontMetrics().horizontalAdvance(text) < header->sectionSize(column), qPrintable(text));
+            }
+        }
+        const auto tipOver = [&](int row, int column) {
+            const QPoint centre = pTable->visualItemRect(pTable->item(row, column)).center();
+            QHelpEvent help(QEvent::ToolTip, centre, pTable->viewport()->mapToGlobal(centre));
+            QCoreApplication::sendEvent(pTable->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipOver(0, 9), QString());  // a date fits
+        QCOMPARE(tipOver(9, 5), pTable->item(9, 5)->text());
+        FreeGroup(nullptr, -1);
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "test_languages.moc"

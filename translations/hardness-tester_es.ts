@@ -1,0 +1,195 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Ventana principal</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Device Connected</source>
+        <translation>Dispositivo conectado</translation>
+    </message>
+    <message>
+        <source>Device Disconnected</source>
+        <translation>Dispositivo desconectado</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please choose group first!</source>
+        <translation>¡Elija primero un grupo!</translation>
+    </message>
+    <message>
+        <source>Load Data......</source>
+        <translation>Cargando datos......</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>No data is found!</source>
+        <translation>¡No se encontraron datos!</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No data to save</source>
+        <translation>No hay datos para guardar</translation>
+    </message>
+    <message>
+        <source>File open failed</source>
+        <translation>No se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Successfully saved</source>
+        <translation>Guardado correctamente</translation>
+    </message>
+</context>
+<context>
+    <name>MyPrint</name>
+    <message>
+        <source>Hardness Test Report</source>
+        <translation>Informe de ensayo de dureza</translation>
+    </message>
+    <message>
+        <source>Print date:</source>
+        <translation>Fecha de impresión: </translation>
+    </message>
+</context>
+<context>
+    <name>MyTranslate</name>
+    <message>
+        <source>Steel and Cast Steel</source>
+        <translation>Acero y acero fundido</translation>
+    </message>
+    <message>
+        <source>Alloy Tool Steel</source>
+        <translation>Acero aleado para herramientas</translation>
+    </message>
+    <message>
+        <source>Stainless Steel</source>
+        <translation>Acero inoxidable</translation>
+    </message>
+    <message>
+        <source>Gray cast iron</source>
+        <translation>Fundición gris</translation>
+    </message>
+    <message>
+        <source>ductile iron</source>
+        <translation>Fundición dúctil</translation>
+    </message>
+    <message>
+        <source>Cast Aluminum</source>
+        <translation>Aluminio fundido</translation>
+    </message>
+    <message>
+        <source>Copper-Zinc Alloy</source>
+        <translation>Aleación de cobre y zinc</translation>
+    </message>
+    <message>
+        <source>Copper Tin Alloy</source>
+        <translation>Aleación de cobre y estaño</translation>
+    </message>
+    <message>
+        <source>pure copper</source>
+        <translation>Cobre puro</translation>
+    </message>
+    <message>
+        <source>Forged Steel</source>
+        <translation>Acero forjado</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Probe</source>
+        <translation>Sonda</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Mín</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>Prom</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Fecha</translation>
+    </message>
+</context>
+<context>
+    <name>MyWndControl</name>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Grupo:</translation>
+    </message>
+    <message>
+        <source>LoadData</source>
+        <translation>Cargar datos</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Guardar como CSV</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+</context>
+</TS>

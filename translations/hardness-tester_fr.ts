@@ -1,0 +1,195 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Device Connected</source>
+        <translation>Appareil connecté</translation>
+    </message>
+    <message>
+        <source>Device Disconnected</source>
+        <translation>Appareil déconnecté</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please choose group first!</source>
+        <translation>Veuillez d’abord choisir un groupe !</translation>
+    </message>
+    <message>
+        <source>Load Data......</source>
+        <translation>Chargement des données......</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>No data is found!</source>
+        <translation>Aucune donnée trouvée !</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No data to save</source>
+        <translation>Aucune donnée à enregistrer</translation>
+    </message>
+    <message>
+        <source>File open failed</source>
+        <translation>Impossible d’ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>Successfully saved</source>
+        <translation>Enregistré avec succès</translation>
+    </message>
+</context>
+<context>
+    <name>MyPrint</name>
+    <message>
+        <source>Hardness Test Report</source>
+        <translation>Rapport d’essai de dureté</translation>
+    </message>
+    <message>
+        <source>Print date:</source>
+        <translation>Date d’impression : </translation>
+    </message>
+</context>
+<context>
+    <name>MyTranslate</name>
+    <message>
+        <source>Steel and Cast Steel</source>
+        <translation>Acier et acier moulé</translation>
+    </message>
+    <message>
+        <source>Alloy Tool Steel</source>
+        <translation>Acier à outils allié</translation>
+    </message>
+    <message>
+        <source>Stainless Steel</source>
+        <translation>Acier inoxydable</translation>
+    </message>
+    <message>
+        <source>Gray cast iron</source>
+        <translation>Fonte grise</translation>
+    </message>
+    <message>
+        <source>ductile iron</source>
+        <translation>Fonte ductile</translation>
+    </message>
+    <message>
+        <source>Cast Aluminum</source>
+        <translation>Aluminium moulé</translation>
+    </message>
+    <message>
+        <source>Copper-Zinc Alloy</source>
+        <translation>Alliage cuivre-zinc</translation>
+    </message>
+    <message>
+        <source>Copper Tin Alloy</source>
+        <translation>Alliage cuivre-étain</translation>
+    </message>
+    <message>
+        <source>pure copper</source>
+        <translation>Cuivre pur</translation>
+    </message>
+    <message>
+        <source>Forged Steel</source>
+        <translation>Acier forgé</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Matériau</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Probe</source>
+        <translation>Sonde</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>Moy</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>MyWndControl</name>
+    <message>
+        <source>Control</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>Groupe :</translation>
+    </message>
+    <message>
+        <source>LoadData</source>
+        <translation>Charger les données</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Le fichier n’a pas pu être écrit.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,195 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>主窗口</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Device Connected</source>
+        <translation>设备已连接</translation>
+    </message>
+    <message>
+        <source>Device Disconnected</source>
+        <translation>设备已断开</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Please choose group first!</source>
+        <translation>请先选择组！</translation>
+    </message>
+    <message>
+        <source>Load Data......</source>
+        <translation>正在加载数据......</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>No data is found!</source>
+        <translation>未找到数据！</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>No data to save</source>
+        <translation>没有可保存的数据</translation>
+    </message>
+    <message>
+        <source>File open failed</source>
+        <translation>无法打开文件</translation>
+    </message>
+    <message>
+        <source>Successfully saved</source>
+        <translation>保存成功</translation>
+    </message>
+</context>
+<context>
+    <name>MyPrint</name>
+    <message>
+        <source>Hardness Test Report</source>
+        <translation>硬度测试报告</translation>
+    </message>
+    <message>
+        <source>Print date:</source>
+        <translation>打印日期：</translation>
+    </message>
+</context>
+<context>
+    <name>MyTranslate</name>
+    <message>
+        <source>Steel and Cast Steel</source>
+        <translation>钢和铸钢</translation>
+    </message>
+    <message>
+        <source>Alloy Tool Steel</source>
+        <translation>合金工具钢</translation>
+    </message>
+    <message>
+        <source>Stainless Steel</source>
+        <translation>不锈钢</translation>
+    </message>
+    <message>
+        <source>Gray cast iron</source>
+        <translation>灰铸铁</translation>
+    </message>
+    <message>
+        <source>ductile iron</source>
+        <translation>球墨铸铁</translation>
+    </message>
+    <message>
+        <source>Cast Aluminum</source>
+        <translation>铸铝</translation>
+    </message>
+    <message>
+        <source>Copper-Zinc Alloy</source>
+        <translation>铜锌合金</translation>
+    </message>
+    <message>
+        <source>Copper Tin Alloy</source>
+        <translation>铜锡合金</translation>
+    </message>
+    <message>
+        <source>pure copper</source>
+        <translation>纯铜</translation>
+    </message>
+    <message>
+        <source>Forged Steel</source>
+        <translation>锻钢</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>材料</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Probe</source>
+        <translation>探头</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>次数</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>测量值</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>日期</translation>
+    </message>
+</context>
+<context>
+    <name>MyWndControl</name>
+    <message>
+        <source>Control</source>
+        <translation>控制</translation>
+    </message>
+    <message>
+        <source>Group:</source>
+        <translation>组：</translation>
+    </message>
+    <message>
+        <source>LoadData</source>
+        <translation>加载数据</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>保存为 CSV</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>保存为 PDF</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>无法写入文件。</translation>
+    </message>
+</context>
+</TS>
