@@ -59,6 +59,88 @@
         <source>Successfully saved</source>
         <translation>Erfolgreich gespeichert</translation>
     </message>
+    <message>
+        <source>Device found, but no permission to open it: install the udev rule (see README)</source>
+        <translation>Gerät gefunden, aber keine Berechtigung zum Öffnen: udev-Regel installieren (siehe README)</translation>
+    </message>
+</context>
+<context>
+    <name>MyArchiveMenu</name>
+    <message>
+        <source>&amp;Archive</source>
+        <translation>&amp;Archiv</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Verlauf...</translation>
+    </message>
+    <message>
+        <source>Archive: %1</source>
+        <translation>Archiv: %1</translation>
+    </message>
+    <message>
+        <source>This group is already in the archive.</source>
+        <translation>Diese Gruppe ist bereits im Archiv.</translation>
+    </message>
+    <message>
+        <source>Not archived: %1</source>
+        <translation>Nicht archiviert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MyHistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Messungen</translation>
+    </message>
+    <message>
+        <source>Scales</source>
+        <translation>Skalen</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>Mittelwerte</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Löschen...</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
+        <translation>Den Download vom %1 (Gruppe %2, %3 Messungen) aus dem Archiv löschen?</translation>
+    </message>
+    <message>
+        <source>Delete download</source>
+        <translation>Download löschen</translation>
+    </message>
 </context>
 <context>
     <name>MyPrint</name>

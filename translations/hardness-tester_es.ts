@@ -59,6 +59,88 @@
         <source>Successfully saved</source>
         <translation>Guardado correctamente</translation>
     </message>
+    <message>
+        <source>Device found, but no permission to open it: install the udev rule (see README)</source>
+        <translation>Dispositivo encontrado, pero sin permiso para abrirlo: instale la regla udev (véase README)</translation>
+    </message>
+</context>
+<context>
+    <name>MyArchiveMenu</name>
+    <message>
+        <source>&amp;Archive</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Historial...</translation>
+    </message>
+    <message>
+        <source>Archive: %1</source>
+        <translation>Archivo: %1</translation>
+    </message>
+    <message>
+        <source>This group is already in the archive.</source>
+        <translation>Este grupo ya está en el archivo.</translation>
+    </message>
+    <message>
+        <source>Not archived: %1</source>
+        <translation>No archivado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MyHistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>Scales</source>
+        <translation>Escalas</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>Promedios</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Eliminar...</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
+        <translation>¿Eliminar del archivo la descarga del %1 (grupo %2, %3 mediciones)?</translation>
+    </message>
+    <message>
+        <source>Delete download</source>
+        <translation>Eliminar descarga</translation>
+    </message>
 </context>
 <context>
     <name>MyPrint</name>

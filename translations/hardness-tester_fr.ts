@@ -59,6 +59,88 @@
         <source>Successfully saved</source>
         <translation>Enregistré avec succès</translation>
     </message>
+    <message>
+        <source>Device found, but no permission to open it: install the udev rule (see README)</source>
+        <translation>Appareil trouvé, mais sans droit d'ouverture : installez la règle udev (voir README)</translation>
+    </message>
+</context>
+<context>
+    <name>MyArchiveMenu</name>
+    <message>
+        <source>&amp;Archive</source>
+        <translation>&amp;Archives</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Historique...</translation>
+    </message>
+    <message>
+        <source>Archive: %1</source>
+        <translation>Archives : %1</translation>
+    </message>
+    <message>
+        <source>This group is already in the archive.</source>
+        <translation>Ce groupe est déjà dans les archives.</translation>
+    </message>
+    <message>
+        <source>Not archived: %1</source>
+        <translation>Non archivé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MyHistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Scales</source>
+        <translation>Échelles</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>Moyennes</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Supprimer...</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
+        <translation>Supprimer des archives le téléchargement du %1 (groupe %2, %3 mesures) ?</translation>
+    </message>
+    <message>
+        <source>Delete download</source>
+        <translation>Supprimer le téléchargement</translation>
+    </message>
 </context>
 <context>
     <name>MyPrint</name>

@@ -59,6 +59,88 @@
         <source>Successfully saved</source>
         <translation>保存成功</translation>
     </message>
+    <message>
+        <source>Device found, but no permission to open it: install the udev rule (see README)</source>
+        <translation>已找到设备，但无权打开：请安装 udev 规则（见 README）</translation>
+    </message>
+</context>
+<context>
+    <name>MyArchiveMenu</name>
+    <message>
+        <source>&amp;Archive</source>
+        <translation>存档(&amp;A)</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>历史记录...</translation>
+    </message>
+    <message>
+        <source>Archive: %1</source>
+        <translation>存档：%1</translation>
+    </message>
+    <message>
+        <source>This group is already in the archive.</source>
+        <translation>该组已在存档中。</translation>
+    </message>
+    <message>
+        <source>Not archived: %1</source>
+        <translation>未存档：%1</translation>
+    </message>
+</context>
+<context>
+    <name>MyHistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>筛选</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>组</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>记录数</translation>
+    </message>
+    <message>
+        <source>Scales</source>
+        <translation>硬度标尺</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>删除...</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>从</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
+        <translation>从存档中删除 %1 的下载（第 %2 组，%3 条记录）？</translation>
+    </message>
+    <message>
+        <source>Delete download</source>
+        <translation>删除下载</translation>
+    </message>
 </context>
 <context>
     <name>MyPrint</name>
