@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QFile>
+
+#include <csignal>
+#include <sys/resource.h>
+
+inline QByteArray fileBytes(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+inline bool writeFile(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// While it lives, files of this process cannot grow beyond a few bytes: writes fail after a good
+// open, as on a full disk.
+class FileSizeLimit
+{
+public:
+    FileSizeLimit()
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tight = saved;
+        tight.rlim_cur = 16;
+        oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        bActive = setrlimit(RLIMIT_FSIZE, &tight) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool isActive() const { return bActive; }
+
+private:
+    rlimit saved{};
+    void (*oldHandler)(int) = nullptr;
+    bool bActive = false;
+};
