@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "MeasureRecord.h"
 #include "ModalAnswerer.h"
+#include "NoPrinters.h"
 #include "MyPrint.h"
 #include "MyWndControl.h"
 #include "SampleGroup.h"
