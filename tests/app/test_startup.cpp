@@ -13,43 +13,24 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // Start away from the build folder, which holds the catalogue this test copies.
-        QVERIFY(dir.isValid());
-        QVERIFY(QDir::setCurrent(dir.path()));
-    }
-
-    void appliesFontStyleAndIcon()
-    {
-        SetUpApplication(*qApp);
-        QCOMPARE(QApplication::font().family(), QStringLiteral("Consolas"));
-        QCOMPARE(QApplication::font().pointSize(), 12);
-        QVERIFY(qApp->styleSheet().contains("#252526", Qt::CaseInsensitive));
-        QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(128, 128)));
-    }
-
     void translationFromTheWorkingDirectoryOnly()
     {
         QCOMPARE(QLocale::system().name(), QStringLiteral("de_DE"));
-
-        // No catalogue: English source texts.
-        SetUpApplication(*qApp);
-        {
-            MainWindow w;
-            QCOMPARE(w.windowTitle(), QStringLiteral("MainWindow"));
-        }
+        // Start away from the build folder, which holds the catalogue this test copies.
+        QTemporaryDir dir;
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const auto title = [] {
+            SetUpApplication(*qApp);
+            return MainWindow().windowTitle();
+        };
+        QCOMPARE(title(), QStringLiteral("MainWindow"));  // no catalogue: English source texts
+        QVERIFY(!qApp->styleSheet().isEmpty() && !QApplication::windowIcon().isNull());
 
         // A file of that name that is no catalogue: still English, nothing reported.
         QFile broken(dir.filePath("de_DE.qm"));
-        QVERIFY(broken.open(QFile::WriteOnly));
-        broken.write("not a catalogue");
+        QVERIFY(broken.open(QFile::WriteOnly) && broken.write("not a catalogue") > 0);
         broken.close();
-        SetUpApplication(*qApp);
-        {
-            MainWindow w;
-            QCOMPARE(w.windowTitle(), QStringLiteral("MainWindow"));
-        }
+        QCOMPARE(title(), QStringLiteral("MainWindow"));
 
         // A real catalogue: the window, the panel and the headings follow it.
         QVERIFY(QFile::remove(dir.filePath("de_DE.qm")));
@@ -62,9 +43,6 @@ private slots:
         QCOMPARE(pTable->horizontalHeaderItem(0)->text(), QStringLiteral("Werkstoff"));
         QCOMPARE(pControl->pButtons[MyWndControl::Print]->text(), QStringLiteral("Print"));
     }
-
-private:
-    QTemporaryDir dir;
 };
 
 QTEST_MAIN(TestStartup)
