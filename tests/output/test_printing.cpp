@@ -1,3 +1,4 @@
+#include "Files.h"
 #include "ModalAnswerer.h"
 #include "MyPrint.h"
 #include "NoPrinters.h"
@@ -16,10 +17,7 @@ namespace {
 // "Pages|Title|Page size" as pdfinfo reads them from a PDF, which is then removed.
 QString pdfSummary(const QString& path)
 {
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
-    process.waitForFinished(60000);
-    const QString info = QString::fromUtf8(process.readAllStandardOutput());
+    const QString info = QString::fromUtf8(toolOutput(QStringLiteral("pdfinfo"), {path}));
     QStringList fields;
     for (const QString key : {"Pages", "Title", "Page size"})
         fields << QRegularExpression('^' + key + ":\\s*(.*)$", QRegularExpression::MultilineOption).match(info).captured(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QProcess>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -44,3 +45,11 @@ private:
     void (*oldHandler)(int) = nullptr;
     bool bActive = false;
 };
+
+// The standard output of a tool run to its end; empty when it fails.
+inline QByteArray toolOutput(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(60000) && process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
+}
