@@ -80,6 +80,8 @@ private slots:
             QCOMPARE(runCli("download --simulate -g " + group + " --format json -o", {cliFile}).nExitCode, 0);
             QCOMPARE(fileBytes(cliFile), json);
         }
+        const Run status = runCli("status --simulate");
+        QVERIFY(status.nExitCode == 0 && status.out == QByteArray("Device Connected: ") + SimulatedInstrument::kDemoPath + '\n');
     }
 
     void jsonRecordFields()
@@ -107,51 +109,45 @@ private slots:
         QCOMPARE(records.at(2).toObject().value("max").toDouble(), 1234570.0);
     }
 
-    void emptyGroupAndUnwritableOutputWriteNothing()
+    // Nothing is written when the command line is wrong, the group is empty or the output cannot
+    // be written. {dir} holds old.csv and a pipe.
+    void exitCodes_data()
     {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("error");  // how standard error ends; empty: one error line
+        for (const char* line : {"-g 1 --colour", "--group 0", "--group 11", "--group two", "", "-g 1 --format xml",
+                                 "-g 1 extra", "-g 1 -o {dir}/never.csv extra"})
+            QTest::newRow(line) << QString("download --simulate %1").arg(line) << 64 << QByteArray();
+        for (const char* line : {"status --simulate --group 1", "upload --simulate", "--simulate"})
+            QTest::newRow(line) << QString(line) << 64 << QByteArray();
+        const QByteArray noRecords = "hardness-cli: Group 3 holds no records.\n";
+        QTest::newRow("empty group") << "download --simulate -g 3" << 1 << noRecords;
+        QTest::newRow("empty group, json") << "download --simulate -g 3 -f json -o {dir}/old.csv" << 1 << noRecords;
+        for (const char* target : {"{dir}/missing/group.csv", "{dir}", "{dir}/pipe", "{dir}/pipe -f json"})
+            QTest::newRow(target) << QString("download --simulate -g 1 -o %1").arg(target) << 73 << QByteArray();
+        QTest::newRow("full standard output") << "download --simulate -g 2 > /dev/full" << 73
+                                              << QByteArray("hardness-cli: Cannot write to standard output.\n");
+    }
+
+    void exitCodes()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, error);
         QTemporaryDir dir;
-        const QString oldFile = dir.filePath("old.csv"), pipe = dir.filePath("pipe");
-        QVERIFY(writeFile(oldFile, "kept\n"));
-        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);  // never swapped for a plain file
-        for (const QString format : {"csv", "json"}) {
-            const Run toStdout = runCli("download --simulate -g 3 -f " + format);
-            QVERIFY(toStdout.nExitCode == 1 && toStdout.out.isEmpty());
-            QVERIFY(toStdout.err.endsWith("\nhardness-cli: Group 3 holds no records.\n"));
-            QCOMPARE(runCli("download --simulate -g 10 -f " + format, {"-o", oldFile}).nExitCode, 1);
-            for (const QString& target : {dir.filePath("missing/group.csv"), dir.path(), pipe}) {
-                const Run run = runCli("download --simulate -g 1 -f " + format, {"-o", target});
-                QCOMPARE(run.nExitCode, 73);
-                QVERIFY2(run.out.isEmpty() && isOneErrorLine(run.err) && run.err.contains(target.toUtf8()),
-                         run.err.constData());
-            }
-        }
+        const QString pipe = dir.filePath("pipe");
+        QVERIFY(writeFile(dir.filePath("old.csv"), "kept\n"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QStringList redirect = line.split(" > ");
+        const Run run = runCli(QString(redirect[0]).replace("{dir}", dir.path()), {}, redirect.value(1));
+        QCOMPARE(run.nExitCode, exitCode);
+        QVERIFY2(run.out.isEmpty() && (error.isEmpty() ? isOneErrorLine(run.err) : run.err.endsWith(error)), run.err.constData());
         // The old file as it was, no temporary file left behind, no folder made, the pipe still a pipe.
-        QCOMPARE(fileBytes(oldFile), QByteArray("kept\n"));
+        QCOMPARE(fileBytes(dir.filePath("old.csv")), QByteArray("kept\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System),
                  (QStringList{"old.csv", "pipe"}));
         QVERIFY(!QFileInfo(pipe).isFile());
-        // A standard output that takes nothing is an error, not a silent success.
-        const Run full = runCli("download --simulate -g 2", {}, "/dev/full");
-        QVERIFY(full.nExitCode == 73 && full.err.endsWith("\nhardness-cli: Cannot write to standard output.\n"));
-    }
-
-    void commandLine()
-    {
-        QTemporaryDir dir;
-        const QString target = dir.filePath("never.csv");
-        for (const char* line : {"download --simulate -g 1 --colour", "download --simulate --group 0",
-                                 "download --simulate --group 11", "download --simulate --group two",
-                                 "download --simulate", "download --simulate -g 1 --format xml",
-                                 "download --simulate -g 1 extra", "status --simulate --group 1",
-                                 "upload --simulate", "--simulate"}) {
-            const Run run = runCli(line, {"-o", target});
-            const QByteArray what = line + (" -> " + run.err);
-            QVERIFY2(run.nExitCode == 64 && isOneErrorLine(run.err) && run.out.isEmpty(), what.constData());
-        }
-        QVERIFY(!QFile::exists(target));
-        const Run status = runCli("status --simulate");
-        QCOMPARE(status.nExitCode, 0);
-        QCOMPARE(status.out, QByteArray("Device Connected: ") + SimulatedInstrument::kDemoPath + '\n');
     }
 
     // A broken download leaves zero records that would pass for measurements: nothing is written.
@@ -160,17 +156,15 @@ private slots:
         QTemporaryDir dir;
         const QString target = dir.filePath("group.csv");
         // Group 2 has 4 records: transfers 1 and 2 ask its size, then 2 for each header and 2 for each values.
-        for (int nTransfer : {2, 6, 11, 18}) {
-            for (const QString format : {"csv", "json"}) {
-                QVERIFY(writeFile(target, "old\n"));
-                SimulatedInstrument sim;
-                sim.resetToDemo();
-                sim.injectFault(nTransfer, nTransfer < 10 ? Fault::Timeout : Fault::WaitError);
-                const Run run = runInProcess(sim, "download -g 2 -f " + format, {"-o", target});
-                QCOMPARE(run.nExitCode, int(kExitDeviceFailed));
-                QVERIFY(run.err.endsWith("hardness-cli: The transfer from the instrument failed; nothing was written.\n"));
-                QCOMPARE(fileBytes(target), QByteArray("old\n"));
-            }
+        for (auto [nTransfer, format] : {std::pair{2, "csv"}, {6, "json"}, {11, "csv"}, {18, "json"}}) {
+            QVERIFY(writeFile(target, "old\n"));
+            SimulatedInstrument sim;
+            sim.resetToDemo();
+            sim.injectFault(nTransfer, nTransfer < 10 ? Fault::Timeout : Fault::WaitError);
+            const Run run = runInProcess(sim, QStringLiteral("download -g 2 -f ") + format, {"-o", target});
+            QCOMPARE(run.nExitCode, int(kExitDeviceFailed));
+            QVERIFY(run.err.endsWith("hardness-cli: The transfer from the instrument failed; nothing was written.\n"));
+            QCOMPARE(fileBytes(target), QByteArray("old\n"));
         }
         SimulatedInstrument absent;
         absent.addOtherDevice("sim:keyboard", 0x046d, 0xc31c);

@@ -81,13 +81,6 @@ private slots:
         QCOMPARE(valuesOf(rec[0]), (std::vector<float>{52.3f, 51.9f}));
         QCOMPARE(QDateTime::fromSecsSinceEpoch(rec[0].tDate).date(), QDate(2022, 9, 8));
         QCOMPARE(valuesOf(rec[1]), std::vector<float>(hl.begin(), hl.end()));
-
-        // An empty group: the maximum 0, one exchange, nothing allocated.
-        l.sim.clearRequests();
-        l.progress.clear();
-        QCOMPARE(l.device.collectGroup(2), short(0));
-        QCOMPARE(l.progress, std::vector<int>{kProgressMaximumFlag});
-        QVERIFY(!l.device.records() && l.sim.requests().size() == 1);
     }
 
     void failures_data()
@@ -128,8 +121,7 @@ private slots:
             const char c = f.states[i];
             const std::vector<float> complete{float((500 + i) * 0.1), 51.9f, 53.0f};
             QCOMPARE(valuesOf(rec[i]), c == 'C' ? complete : std::vector<float>());
-            QCOMPARE(rec[i].pValues != nullptr, c == 'C');
-            QCOMPARE(rec[i].nMaterial, uint8_t(c == 'Z' ? 0 : 2));
+            QVERIFY((rec[i].pValues != nullptr) == (c == 'C') && rec[i].nMaterial == (c == 'Z' ? 0 : 2));
             QVERIFY(c != 'Z' || std::memcmp(&rec[i], &zero, sizeof zero) == 0);
         }
         const bool bDropped = *f.debugText;
@@ -167,8 +159,7 @@ private slots:
         sim.addOtherDevice("sim:cousin", nVendor + 1, nProduct);
         sim.setGroup(1, records(1));
         CHidDevice device(sim);
-        QCOMPARE(device.reopen(), short(0));  // none of them is the instrument
-        QCOMPARE(device.write(), -1);
+        QVERIFY(device.reopen() == 0 && device.write() == -1);  // none of them is the instrument
 
         sim.plugIn("sim:a");
         sim.plugIn("sim:b");
@@ -180,10 +171,8 @@ private slots:
         QCOMPARE(device.reopen(), short(0));
         sim.plugIn("sim:b");  // back at the same port, behind another one: opened without a scan
         sim.plugIn("sim:a");
-        QCOMPARE(device.reopen(), short(1));
-        QCOMPARE(sim.scanCount(), nScans + 1);
-        QCOMPARE(device.groupSize(0), short(1));
-        QCOMPARE(sim.requests().back().path, std::string("sim:a"));
+        QVERIFY(device.reopen() == 1 && sim.scanCount() == nScans + 1);
+        QVERIFY(device.groupSize(0) == 1 && sim.requests().back().path == "sim:a");
 
         sim.unplug("sim:a");  // gone from its port: the scan finds the other one
         QCOMPARE(device.reopen(), short(1));
