@@ -25,6 +25,7 @@ private slots:
         const std::vector<SimRecord> group2 = SimulatedInstrument::demoGroup(2);
         QVERIFY(group2.size() >= 2);
 
+        delete new MainWindow;  // a window closed before: its shutdown must not stop the next one's polling
         MainWindow w;
         w.show();
         QPushButton* loadData = pControl->pButtons[MyWndControl::LoadData];
