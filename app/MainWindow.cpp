@@ -5,6 +5,7 @@
 #include "CsvWriter.h"
 #include "DeviceProtocol.h"
 #include "MeasureRecord.h"
+#include "MyArchiveMenu.h"
 #include "MyPrint.h"
 #include "MyWndControl.h"
 #include "QHard.h"
@@ -128,6 +129,13 @@ MainWindow::MainWindow(QWidget* parent)
     showStatus(tr("Ready"));
     slotValidDev(0);
     pProgress = nullptr;
+
+    // Every download that reached the table goes to the archive (after slotData, connected
+    // first); the history opens one again as if it came from the instrument.
+    auto* archive = new MyArchiveMenu(ui->menubar, this);
+    connect(pHard, &QHard::sigDownloadSource, archive, &MyArchiveMenu::slotDownloadSource);
+    connect(pHard, &QHard::sigResult, archive, &MyArchiveMenu::slotDownloaded);
+    connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotData, Qt::DirectConnection);
 }
 
 MainWindow::~MainWindow()
@@ -157,8 +165,13 @@ void MainWindow::printReport(short kind)
 
 void MainWindow::slotValidDev(short b)
 {
-    pControl->pButtons[MyWndControl::LoadData]->setEnabled(b != 0);
-    showStatus(b ? tr("Device Connected") : tr("Device Disconnected"));
+    pControl->pButtons[MyWndControl::LoadData]->setEnabled(b == QHard::kConnected);
+    if (b == QHard::kConnected)
+        showStatus(tr("Device Connected"));
+    else if (b == QHard::kNoPermission)
+        showStatus(tr("Device found, but no permission to open it: install the udev rule (see README)"));
+    else
+        showStatus(tr("Device Disconnected"));
 }
 
 void MainWindow::slotColectgroup()

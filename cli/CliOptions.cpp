@@ -11,14 +11,20 @@ CliOptions::CliOptions()
                    QStringLiteral("Output format: csv (the default) or json."), QStringLiteral("csv|json"),
                    QStringLiteral("csv"))
     , simulateOption(QStringLiteral("simulate"), QStringLiteral("Use the simulated instrument."))
+    , archiveOption(QStringLiteral("archive"),
+                    QStringLiteral("Use the archive at URL: a SQLite file or postgresql://USER@HOST/DATABASE."),
+                    QStringLiteral("URL"))
+    , noArchiveOption(QStringLiteral("no-archive"), QStringLiteral("Do not keep the download in the archive."))
 {
     parser.setApplicationDescription(
         QStringLiteral("Reads the hardness tester's stored groups without the window."));
-    parser.addOptions({groupOption, outputOption, formatOption, simulateOption});
+    parser.addOptions({groupOption, outputOption, formatOption, simulateOption, archiveOption, noArchiveOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("status: is the instrument there?\n"
-                                                "download: write one group as CSV or JSON."),
-                                 QStringLiteral("status|download"));
+                                                "download: write one group as CSV or JSON and archive it.\n"
+                                                "archive list: the archived downloads, newest first.\n"
+                                                "archive export ID: write an archived download."),
+                                 QStringLiteral("status|download|archive"));
 }
 
 bool CliOptions::fail(const QString& text)
@@ -45,24 +51,64 @@ bool CliOptions::parse(const QStringList& arguments)
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return fail(QStringLiteral("Missing command: status or download."));
-    if (positional.size() > 1)
-        return fail(QStringLiteral("Unexpected argument '%1'.").arg(positional.at(1)));
+        return fail(QStringLiteral("Missing command: status, download or archive."));
     parsed.bSimulate = parser.isSet(simulateOption);
+    parsed.bArchive = !parser.isSet(noArchiveOption);
+    parsed.archiveUrl = parser.value(archiveOption);
+    if (parser.isSet(archiveOption) && parsed.archiveUrl.isEmpty())
+        return fail(QStringLiteral("Option '--archive' needs a URL."));
 
     const QString command = positional.first();
+    if (command == QLatin1String("archive"))
+        return readArchiveCommand(positional);
+    if (positional.size() > 1)
+        return fail(QStringLiteral("Unexpected argument '%1'.").arg(positional.at(1)));
     if (command == QLatin1String("download")) {
         parsed.command = CliRequest::Command::Download;
         return readDownloadOptions();
     }
     if (command != QLatin1String("status"))
-        return fail(QStringLiteral("Unknown command '%1': use status or download.").arg(command));
+        return fail(QStringLiteral("Unknown command '%1': use status, download or archive.").arg(command));
     parsed.command = CliRequest::Command::Status;
-    for (const QCommandLineOption& option : {groupOption, outputOption, formatOption}) {
+    return onlyFor(QStringLiteral("download"), {groupOption, outputOption, formatOption, archiveOption, noArchiveOption});
+}
+
+bool CliOptions::onlyFor(const QString& command, const QList<QCommandLineOption>& options)
+{
+    for (const QCommandLineOption& option : options) {
         if (parser.isSet(option))
-            return fail(QStringLiteral("Option '--%1' belongs to download.").arg(option.names().last()));
+            return fail(QStringLiteral("Option '--%1' belongs to %2.").arg(option.names().last(), command));
     }
     return true;
+}
+
+bool CliOptions::readFormat()
+{
+    const QString format = parser.value(formatOption);
+    if (format == QLatin1String("json"))
+        parsed.format = CliRequest::Format::Json;
+    else if (format != QLatin1String("csv"))
+        return fail(QStringLiteral("Unknown format '%1': use csv or json.").arg(format));
+    return true;
+}
+
+bool CliOptions::readArchiveCommand(const QStringList& positional)
+{
+    const QString action = positional.value(1);
+    if (!onlyFor(QStringLiteral("download"), {groupOption, noArchiveOption, simulateOption}) || !readFormat())
+        return false;
+    if (action == QLatin1String("list") && positional.size() == 2) {
+        parsed.command = CliRequest::Command::ArchiveList;
+        return onlyFor(QStringLiteral("download and archive export"), {outputOption});
+    }
+    if (action != QLatin1String("export") || positional.size() != 3)
+        return fail(QStringLiteral("Use 'archive list' or 'archive export ID'."));
+    parsed.command = CliRequest::Command::ArchiveExport;
+    bool bNumber = false;
+    parsed.nDownloadId = positional.at(2).toLongLong(&bNumber);
+    if (!bNumber || parsed.nDownloadId < 1)
+        return fail(QStringLiteral("Invalid download ID '%1': use a number from 'archive list'.").arg(positional.at(2)));
+    return readOutputFile();
 }
 
 bool CliOptions::readDownloadOptions()
@@ -75,12 +121,11 @@ bool CliOptions::readDownloadOptions()
     if (!bNumber || parsed.nGroupNumber < kFirstGroup || parsed.nGroupNumber > kLastGroup)
         return fail(QStringLiteral("Invalid group '%1': use a number from 1 to 10.").arg(groupText));
 
-    const QString format = parser.value(formatOption);
-    if (format == QLatin1String("json"))
-        parsed.format = CliRequest::Format::Json;
-    else if (format != QLatin1String("csv"))
-        return fail(QStringLiteral("Unknown format '%1': use csv or json.").arg(format));
+    return readFormat() && readOutputFile();
+}
 
+bool CliOptions::readOutputFile()
+{
     parsed.outputFile = parser.value(outputOption);
     if (parser.isSet(outputOption) && parsed.outputFile.isEmpty())
         return fail(QStringLiteral("Option '--output' needs a file name."));

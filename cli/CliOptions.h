@@ -8,7 +8,7 @@
 // What the user asked for on the command line.
 struct CliRequest
 {
-    enum class Command { Status, Download, Help, Version };
+    enum class Command { Status, Download, ArchiveList, ArchiveExport, Help, Version };
     enum class Format { Csv, Json };
 
     Command command = Command::Help;
@@ -16,6 +16,9 @@ struct CliRequest
     QString outputFile;    // empty: standard output
     Format format = Format::Csv;
     bool bSimulate = false;
+    bool bArchive = true;  // download: keep the group in the archive
+    QString archiveUrl;    // empty: the configured archive
+    qint64 nDownloadId = 0;  // archive export
 };
 
 // The command line of hardness-cli: a command (status or download) and its options.
@@ -36,6 +39,10 @@ public:
 private:
     bool fail(const QString& text);
     bool readDownloadOptions();
+    bool readArchiveCommand(const QStringList& positional);
+    bool readFormat();
+    bool readOutputFile();
+    bool onlyFor(const QString& command, const QList<QCommandLineOption>& options);
 
     QCommandLineParser parser;
     QCommandLineOption helpOption;
@@ -44,6 +51,8 @@ private:
     QCommandLineOption outputOption;
     QCommandLineOption formatOption;
     QCommandLineOption simulateOption;
+    QCommandLineOption archiveOption;
+    QCommandLineOption noArchiveOption;
     CliRequest parsed;
     QString error;
 };

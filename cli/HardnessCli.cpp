@@ -4,6 +4,7 @@
 #include "CsvWriter.h"
 #include "GroupDownload.h"
 #include "JsonExport.h"
+#include "MeasureArchive.h"
 #include "ProgressReporter.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,10 @@ int HardnessCli::run(const QStringList& arguments)
         return kExitData;
     case CliRequest::Command::Status:
         return status(request);
+    case CliRequest::Command::ArchiveList:
+        return archiveList(request);
+    case CliRequest::Command::ArchiveExport:
+        return archiveExport(request);
     case CliRequest::Command::Download:
         break;
     }
@@ -63,6 +68,14 @@ int HardnessCli::status(const CliRequest& request)
 {
     GroupDownload link(platformFor(request));
     if (!link.findInstrument()) {
+        const std::string denied = link.deniedPath();
+        if (!denied.empty()) {
+            streams.out.write(QStringLiteral("Device found at %1, but no permission to open it: "
+                                             "install the udev rule (see README)\n")
+                                  .arg(QString::fromStdString(denied))
+                                  .toUtf8());
+            return kExitDeviceFailed;
+        }
         streams.out.write("Device Disconnected\n");
         return kExitDeviceFailed;
     }
@@ -76,6 +89,13 @@ int HardnessCli::download(const CliRequest& request)
     // that cannot be written.
     if (!request.outputFile.isEmpty() && !CanReplaceFile(request.outputFile))
         return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1'.").arg(request.outputFile));
+
+    // Opened first too: a download is not wasted on an archive that cannot take it.
+    MeasureArchive archive;
+    if (request.bArchive) {
+        if (const int nFailed = openArchive(request, archive))
+            return nFailed;
+    }
 
     ProgressReporter progress(streams.err, streams.bErrIsTerminal, request.nGroupNumber);
     GroupDownload link(platformFor(request), [&progress](int n) { progress.report(n); });
@@ -91,23 +111,25 @@ int HardnessCli::download(const CliRequest& request)
     case DownloadedGroup::Outcome::Data:
         break;
     }
-    return writeGroup(request, group);
+    const int nWritten = writeGroup(request, group.records(), group.count(), request.nGroupNumber);
+    if (nWritten != kExitData || !request.bArchive)
+        return nWritten;
+    return archiveGroup(archive, QString::fromUtf8(link.devicePath()), request.nGroupNumber, group);
 }
 
-int HardnessCli::writeGroup(const CliRequest& request, const DownloadedGroup& group)
+int HardnessCli::writeGroup(const CliRequest& request, const MeasureRecord* pRecords, int nCount, int nGroupNumber)
 {
     const bool bCsv = request.format == CliRequest::Format::Csv;
     if (request.outputFile.isEmpty()) {
-        const QByteArray bytes = bCsv ? CsvDocument(group.records(), group.count())
-                                      : JsonDocument(group.records(), group.count(), request.nGroupNumber);
+        const QByteArray bytes = bCsv ? CsvDocument(pRecords, nCount) : JsonDocument(pRecords, nCount, nGroupNumber);
         if (streams.out.write(bytes) != bytes.size())
             return fail(kExitOutputFailed, QStringLiteral("Cannot write to standard output."));
         return kExitData;
     }
 
     const SaveResult result =
-        bCsv ? SaveCsvFile(request.outputFile, group.records(), group.count())  // the window's own export
-             : ReplaceFile(request.outputFile, JsonDocument(group.records(), group.count(), request.nGroupNumber), false);
+        bCsv ? SaveCsvFile(request.outputFile, pRecords, nCount)  // the window's own export
+             : ReplaceFile(request.outputFile, JsonDocument(pRecords, nCount, nGroupNumber), false);
     if (result == SaveResult::Saved)
         return kExitData;
     return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1': %2").arg(request.outputFile, WriteFailedText()));

@@ -5,8 +5,10 @@
 
 class DownloadedGroup;
 class HidPlatform;
+class MeasureArchive;
 class QIODevice;
 struct CliRequest;
+struct MeasureRecord;
 
 // Exit codes of hardness-cli (64 and 73 as in the BSD sysexits convention).
 enum CliExitCode {
@@ -15,6 +17,7 @@ enum CliExitCode {
     kExitDeviceFailed = 2,    // the instrument is absent or a transfer failed; nothing written
     kExitUsage = 64,          // bad command line
     kExitOutputFailed = 73,   // the output could not be written; an existing file is left as it was
+    kExitArchiveFailed = 74,  // the archive could not be opened, read or written; it is left as it was
 };
 
 // The whole program behind main(), on the streams and platforms it is given.
@@ -37,7 +40,13 @@ public:
 private:
     int status(const CliRequest& request);
     int download(const CliRequest& request);
-    int writeGroup(const CliRequest& request, const DownloadedGroup& group);
+    int writeGroup(const CliRequest& request, const MeasureRecord* pRecords, int nCount, int nGroupNumber);
+    // The archive commands and the download's archiving (ArchiveCommands.cpp).
+    int openArchive(const CliRequest& request, MeasureArchive& archive);
+    int archiveGroup(MeasureArchive& archive, const QString& devicePath, int nGroupNumber,
+                     const DownloadedGroup& group);
+    int archiveList(const CliRequest& request);
+    int archiveExport(const CliRequest& request);
     int fail(int nExitCode, const QString& text);
     HidPlatform& platformFor(const CliRequest& request) const;
 

@@ -41,6 +41,8 @@ public:
 
     bool isConnected() const { return bFound; }
     const char* devicePath() const { return szDevicePath; }
+    // A present instrument that this user may not open (no udev rule on Linux); empty if none.
+    std::string deniedPath() const { return platform.deniedPath(nVendorId, nProductId); }
 
     // Protocol. nGroup counts from 0; the wire carries nGroup + 1.
     short groupSize(int nGroup);  // record count, or the failed exchange's result
@@ -56,7 +58,8 @@ private:
     static bool fitsBuffers(const HidCaps& found);
     int finishTransfer(const HidTransfer& transfer, const char* szTimeoutText, const char* szErrorText);
     void prepareRequest(uint8_t nCommand, int nGroup, int nRecord);
-    void reportProgress(int n) const;
+    void deferProgress(int n);  // reported at the next request sent, or by flushProgress
+    void flushProgress();
 
     HidPlatform& platform;
     ProgressFn progress;
@@ -71,4 +74,5 @@ private:
     const int nProductId = kProductId;
     MeasureRecord* pRecords = nullptr;  // the last download, until taken
     int nRecordCount = 0;
+    int nPendingProgress = 0;  // 0: none; a real value is never 0
 };

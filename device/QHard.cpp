@@ -28,7 +28,9 @@ void QHard::searchDev()
 {
     if (!pDevice)
         return;
-    const short nValid = pDevice->reopen();
+    short nValid = pDevice->reopen();
+    if (nValid == kAbsent && !pDevice->deniedPath().empty())
+        nValid = kNoPermission;
     if (nValid == nLastValid)
         return;
     nLastValid = nValid;
@@ -43,5 +45,6 @@ void QHard::CollectOnce(int nGroup)
         return;
     }
     const short nLen = pDevice->collectGroup(nGroup);
+    emit sigDownloadSource(QString::fromUtf8(pDevice->devicePath()));
     emit sigResult(pDevice->takeRecords(), nLen);
 }

@@ -4,8 +4,11 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
 #include <poll.h>
 #include <unistd.h>
 
@@ -21,6 +24,34 @@ int hidrawNumber(const char* szName)
     char* pEnd = nullptr;
     const long n = std::strtol(szName + nPrefix, &pEnd, 10);
     return *pEnd == '\0' && n >= 0 && n < 1000000 ? static_cast<int>(n) : -1;
+}
+
+std::vector<int> hidrawNumbers(const std::string& sysClassDir)
+{
+    std::vector<int> numbers;
+    if (DIR* dir = ::opendir(sysClassDir.c_str())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const int n = hidrawNumber(entry->d_name);
+            if (n >= 0)
+                numbers.push_back(n);
+        }
+        ::closedir(dir);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+// The bus, vendor and product of "HID_ID=0003:00000583:00000066" in a uevent file.
+bool hasHidIds(const std::string& ueventPath, uint16_t nVendor, uint16_t nProduct)
+{
+    std::ifstream uevent(ueventPath);
+    std::string line;
+    while (std::getline(uevent, line)) {
+        unsigned nBus = 0, nFoundVendor = 0, nFoundProduct = 0;
+        if (std::sscanf(line.c_str(), "HID_ID=%x:%x:%x", &nBus, &nFoundVendor, &nFoundProduct) == 3)
+            return nFoundVendor == nVendor && nFoundProduct == nProduct;
+    }
+    return false;
 }
 
 // poll for POLLIN, resumed after signals with the time that is left.
@@ -40,20 +71,26 @@ int pollForInput(pollfd& entry, int nTimeoutMs)
 
 std::vector<std::string> HidrawDevicePaths(const std::string& sysClassDir)
 {
-    std::vector<int> numbers;
-    if (DIR* dir = ::opendir(sysClassDir.c_str())) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const int n = hidrawNumber(entry->d_name);
-            if (n >= 0)
-                numbers.push_back(n);
-        }
-        ::closedir(dir);
-    }
-    std::sort(numbers.begin(), numbers.end());
     std::vector<std::string> paths;
-    for (int n : numbers)
+    for (int n : hidrawNumbers(sysClassDir))
         paths.push_back("/dev/hidraw" + std::to_string(n));
     return paths;
+}
+
+std::string HidrawDeniedPath(uint16_t nVendor, uint16_t nProduct, const std::string& sysClassDir)
+{
+    for (int n : hidrawNumbers(sysClassDir)) {
+        const std::string name = "hidraw" + std::to_string(n);
+        if (!hasHidIds(sysClassDir + "/" + name + "/device/uevent", nVendor, nProduct))
+            continue;
+        const std::string path = "/dev/" + name;
+        const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+        else if (errno == EACCES || errno == EPERM)
+            return path;
+    }
+    return {};
 }
 
 HidTransfer ReadReport(int fd, uint8_t* pReport, int nLen, int nTimeoutMs, bool bPrependReportId)

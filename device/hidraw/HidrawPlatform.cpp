@@ -71,6 +71,11 @@ class HidrawPlatform : public HidPlatform
 public:
     std::vector<std::string> devicePaths() override { return HidrawDevicePaths(); }
 
+    std::string deniedPath(uint16_t nVendor, uint16_t nProduct) override
+    {
+        return HidrawDeniedPath(nVendor, nProduct);
+    }
+
     std::unique_ptr<HidConnection> open(const std::string& path, OpenMode mode) override
     {
         const int nFlags = O_RDWR | O_CLOEXEC | (mode == ForTransfers ? O_NONBLOCK : 0);

@@ -1,7 +1,6 @@
 #include "SimulatedInstrument.h"
 
 #include "CHidDevice.h"
-#include "DeviceProtocol.h"
 
 #include <algorithm>
 #include <cstring>
@@ -54,9 +53,10 @@ public:
 
         std::vector<uint8_t> request(pReport, pReport + nLen);
         if (device->bInstrument && !bus.bSilent) {
-            std::vector<uint8_t> reply = bus.replyTo(request);
+            std::vector<uint8_t> reply = bus.instrument.replyTo(request, bus.nInputLength);
+            const Clock::time_point now = Clock::now();
             if (!reply.empty())
-                replies.push_back(std::move(reply));
+                replies.push_back({std::move(reply), now, now + bus.latency});
         }
         bus.requestLog.push_back({path, std::move(request)});
         return HidTransfer::done(nLen);
@@ -72,16 +72,21 @@ public:
         if (replies.empty() || (bFault && planned.fault == SimulatedInstrument::Fault::Timeout))
             return timeOut(lock);
 
-        const std::vector<uint8_t> reply = std::move(replies.front());
+        Reply pending = std::move(replies.front());
         replies.pop_front();
+        const std::vector<uint8_t>& reply = pending.report;
         int nReceived = std::min<int>(nLen, static_cast<int>(reply.size()));
         if (bFault && planned.fault == SimulatedInstrument::Fault::ShortReply)
             nReceived = std::min(nReceived, planned.nShortLength);
-        const std::chrono::microseconds latency = bus.latency;
         lock.unlock();
 
-        if (latency.count() > 0)
-            std::this_thread::sleep_for(latency);
+        waitUntil(pending.ready);
+        if (pending.ready > pending.sent) {
+            const Clock::duration late = Clock::now() - pending.ready;
+            lock.lock();
+            bus.lateReplies += late;
+            lock.unlock();
+        }
         std::memcpy(pReport, reply.data(), static_cast<size_t>(nReceived));
         return HidTransfer::done(nReceived);
     }
@@ -100,7 +105,24 @@ private:
     SimulatedInstrument& bus;
     const unsigned nSerial;
     const std::string path;
-    std::deque<std::vector<uint8_t>> replies;
+    using Clock = std::chrono::steady_clock;
+    struct Reply
+    {
+        std::vector<uint8_t> report;
+        Clock::time_point sent;   // when its request arrived
+        Clock::time_point ready;  // latency after that
+    };
+
+    // The instrument answers on time: sleep to shortly before, then spin, as a plain sleep
+    // overshoots by a hundred microseconds or more, far more than the link's own cost.
+    static void waitUntil(Clock::time_point ready)
+    {
+        std::this_thread::sleep_until(ready - std::chrono::microseconds(500));
+        while (Clock::now() < ready) {
+        }
+    }
+
+    std::deque<Reply> replies;
 };
 
 SimulatedInstrument::SimulatedInstrument() = default;
@@ -119,7 +141,7 @@ void SimulatedInstrument::resetToDemo()
     {
         std::lock_guard<std::mutex> lock(mutex);
         devices.clear();
-        groups.clear();
+        instrument.clear();
         faults.clear();
         requestLog.clear();
         nInputLength = 65;
@@ -137,10 +159,8 @@ void SimulatedInstrument::resetToDemo()
 
 void SimulatedInstrument::setGroup(int nGroupNumber, std::vector<SimRecord> records)
 {
-    if (records.size() > 255)
-        records.resize(255);
     std::lock_guard<std::mutex> lock(mutex);
-    groups[nGroupNumber] = std::move(records);
+    instrument.setGroup(nGroupNumber, std::move(records));
 }
 
 void SimulatedInstrument::addDevice(Device device)
@@ -220,6 +240,13 @@ void SimulatedInstrument::clearRequests()
 {
     std::lock_guard<std::mutex> lock(mutex);
     requestLog.clear();
+    lateReplies = std::chrono::nanoseconds(0);
+}
+
+std::chrono::nanoseconds SimulatedInstrument::lateness() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return lateReplies;
 }
 
 int SimulatedInstrument::scanCount() const
@@ -261,48 +288,4 @@ const SimulatedInstrument::Device* SimulatedInstrument::findDevice(unsigned nSer
         if (device.nSerial == nSerial)
             return &device;
     return nullptr;
-}
-
-std::vector<uint8_t> SimulatedInstrument::replyTo(const std::vector<uint8_t>& request) const
-{
-    if (request.size() < 4)
-        return {};
-    std::vector<uint8_t> reply(static_cast<size_t>(std::max(nInputLength, 0)), 0);
-    auto put = [&](size_t index, uint8_t value) {
-        if (index < reply.size())
-            reply[index] = value;
-    };
-
-    const auto group = groups.find(request[2]);
-    const size_t nRecords = group == groups.end() ? 0 : group->second.size();
-    const SimRecord* record = request[3] >= 1 && request[3] <= nRecords ? &group->second[request[3] - 1u]
-                                                                        : nullptr;
-    switch (request[1]) {
-    case CMD_GROUP_SIZE:
-        put(3, static_cast<uint8_t>(nRecords));
-        break;
-    case CMD_RECORD_HEADER:
-        if (record) {
-            put(4, record->nMaterial);
-            put(5, record->nUnit);
-            put(6, record->nYear);
-            put(7, record->nMonth);
-            put(8, record->nDay);
-            put(9, record->nProbe);
-            put(10, record->nAngle);
-            put(11, static_cast<uint8_t>(record->values.size()));
-        }
-        break;
-    case CMD_RECORD_VALUES:
-        if (record) {
-            for (size_t k = 0; k < record->values.size(); ++k) {
-                put(1 + 2 * k, record->values[k] & 0xFF);
-                put(2 + 2 * k, record->values[k] >> 8);
-            }
-        }
-        break;
-    default:
-        return {};  // the instrument ignores what it does not know
-    }
-    return reply;
 }

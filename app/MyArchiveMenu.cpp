@@ -1,0 +1,73 @@
+#include "MyArchiveMenu.h"
+
+#include "BackgroundArchive.h"
+#include "MainWindow.h"
+#include "MeasureArchive.h"
+#include "MeasureRecord.h"
+#include "MyHistoryDialog.h"
+#include "MyWndControl.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+MyArchiveMenu::MyArchiveMenu(QMenuBar* pMenuBar, QWidget* window)
+    : QObject(window), pWindow(window), url(ArchiveLocation::configuredUrl())
+{
+    QMenu* menu = pMenuBar->addMenu(tr("&Archive"));
+    menu->addAction(tr("History..."), this, &MyArchiveMenu::slotHistory);
+
+    ArchiveLocation location;
+    QString error;
+    if (!ArchiveLocation::fromUrl(url, location, error)) {
+        showStatus(tr("Archive: %1").arg(error));
+        return;
+    }
+    pWriter = std::make_unique<BackgroundArchive>(location);
+    connect(pWriter.get(), &BackgroundArchive::sigArchived, this, &MyArchiveMenu::slotArchived);
+}
+
+MyArchiveMenu::~MyArchiveMenu() = default;
+
+void MyArchiveMenu::slotDownloadSource(const QString& path)
+{
+    devicePath = path;
+}
+
+void MyArchiveMenu::slotDownloaded(void* p, short nLen)
+{
+    if (nLen < 1 || !pWriter || p != CurrentGroup.pRecords)
+        return;
+    pWriter->archive(QDateTime::currentDateTime(), devicePath, nGroupIndex + 1, CurrentGroup.pRecords,
+                     CurrentGroup.nCount);
+}
+
+void MyArchiveMenu::slotArchived(int nResult, const QString& text)
+{
+    if (nResult == int(MeasureArchive::StoreResult::Duplicate))
+        showStatus(tr("This group is already in the archive."));
+    else if (nResult == int(MeasureArchive::StoreResult::Failed))
+        showStatus(tr("Not archived: %1").arg(text));
+}
+
+void MyArchiveMenu::slotHistory()
+{
+    if (!pReader || !pReader->isOpen()) {
+        ArchiveLocation location;
+        QString error;
+        pReader = std::make_unique<MeasureArchive>();
+        if (!ArchiveLocation::fromUrl(url, location, error) || !pReader->open(location)) {
+            showStatus(tr("Archive: %1").arg(error.isEmpty() ? pReader->errorText() : error));
+            return;
+        }
+    }
+    MyHistoryDialog dialog(*pReader, pWindow);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    OwnedGroup group = dialog.takeGroup();
+    const short nLen = short(group.count());
+    QPushButton* loadData = pControl->pButtons[MyWndControl::LoadData];
+    const bool bEnabled = loadData->isEnabled();
+    emit sigOpenGroup(group.release(), nLen);
+    loadData->setEnabled(bEnabled);  // LoadData keeps following the instrument
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class BackgroundArchive;
+class MeasureArchive;
+class QMenuBar;
+class QWidget;
+
+// The window's side of the archive: keeps every download that reached the table (on a thread
+// of its own, so the window never waits), and the "History..." menu entry that lists the
+// archived downloads and opens one. Trouble with the archive is one status-bar line; the
+// window works on without it.
+class MyArchiveMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    MyArchiveMenu(QMenuBar* pMenuBar, QWidget* pWindow);
+    ~MyArchiveMenu() override;
+
+signals:
+    // A download opened from the history; its records pass to the receiver, as with sigResult.
+    // Connect it directly: LoadData's state is kept across the call.
+    void sigOpenGroup(void* p, short nLen);
+
+public slots:
+    void slotDownloadSource(const QString& devicePath);
+    // Connected after the window's own slotData: the group is already in CurrentGroup.
+    void slotDownloaded(void* p, short nLen);
+    void slotHistory();
+
+private:
+    void slotArchived(int nResult, const QString& text);
+
+    QWidget* pWindow;
+    QString url;
+    QString devicePath;
+    std::unique_ptr<BackgroundArchive> pWriter;
+    std::unique_ptr<MeasureArchive> pReader;  // on this thread, for the history
+};

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ArchiveLocation.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QVector>
+
+class OwnedGroup;
+class QSqlDatabase;
+class QSqlQuery;
+struct MeasureRecord;
+
+// One archived download as the history lists it.
+struct ArchivedDownload
+{
+    qint64 nId = 0;
+    QDateTime downloadedAt;  // when the group came from the instrument (in UTC)
+    QString devicePath;      // the instrument's device node or path
+    int nGroupNumber = 0;    // 1 to 10, as the window's combo box counts
+    int nRecordCount = 0;
+    QString scales;          // the hardness scales of its records, e.g. "HRC, HB"
+    double fAvgMin = 0;      // range of the records' averages
+    double fAvgMax = 0;
+};
+
+// The measurement archive: every downloaded group with all fields of its records, values in
+// full precision. One download is one transaction, whole or not at all; a group downloaded
+// again with identical content is recognised by a hash of that content and kept only once.
+//
+// One object is one database connection and is used on the thread that made it.
+class MeasureArchive
+{
+public:
+    enum class StoreResult { Stored, Duplicate, Failed };
+
+    // The archive format this program writes. Archives of a newer format are refused.
+    static constexpr int kSchemaVersion = 1;
+    // How long a writer waits for another one to finish its transaction.
+    static constexpr int kBusyTimeoutMs = 10000;
+
+    MeasureArchive();
+    ~MeasureArchive();
+    MeasureArchive(const MeasureArchive&) = delete;
+    MeasureArchive& operator=(const MeasureArchive&) = delete;
+
+    // Opens (and on first use creates) the archive. Never deletes or rewrites what is there:
+    // a file that is not an archive, a damaged one or one of a newer format is refused.
+    bool open(const ArchiveLocation& location);
+    bool isOpen() const { return bOpen; }
+    // The last failure as one line, naming the archive.
+    QString errorText() const { return error; }
+
+    // Stores one download; nId receives the id of the stored (or already archived) download.
+    StoreResult store(const QDateTime& downloadedAt, const QString& devicePath, int nGroupNumber,
+                      const MeasureRecord* pRecords, int nCount, qint64* pId = nullptr);
+
+    // Every download, newest first. False on failure.
+    bool list(QVector<ArchivedDownload>& downloads);
+    // The records of one download exactly as they were stored, and what the list shows of it.
+    bool load(qint64 nId, OwnedGroup& group, ArchivedDownload* pDownload = nullptr);
+    bool remove(qint64 nId);
+
+private:
+    bool openConnection();
+    bool prepareSqlite();
+    bool checkSchema();
+    bool begin();
+    bool commit();
+    void rollback();
+    bool exec(QSqlQuery& query);
+    bool exec(const QString& statement);
+    bool fail(const QString& text);
+    QSqlDatabase database() const;
+    qint64 downloadWithHash(const QString& hash);
+    static ArchivedDownload downloadFromRow(const QSqlQuery& query);
+    bool insertRecords(qint64 nId, const MeasureRecord* pRecords, int nCount);
+
+    ArchiveLocation where;
+    QString connectionName;
+    QString error;
+    bool bOpen = false;
+};
+
+// The hash that recognises a download seen before: the group number and every field of every
+// record, values bit for bit.
+QString GroupContentHash(int nGroupNumber, const MeasureRecord* pRecords, int nCount);

@@ -1,0 +1,267 @@
+// The archive on a real SQLite file and on a PostgreSQL server started for the test: every case
+// runs on both.
+#include "ArchiveSamples.h"
+#include "MeasureArchive.h"
+#include "PostgresServer.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+// Every field of every record, floats in hexadecimal: equal texts mean equal bits.
+QStringList groupText(const OwnedGroup& group)
+{
+    QStringList lines;
+    for (int i = 0; i < group.count(); ++i) {
+        const MeasureRecord& rec = group.records()[i];
+        QString line = QString::asprintf("%d %d %d %d %d %a %a %a %lld:", rec.nMaterial, rec.nUnit, rec.nAngle,
+                                         rec.nTimes, rec.nProbe, rec.fMin, rec.fMax, rec.fAvg,
+                                         static_cast<long long>(rec.tDate));
+        for (int k = 0; k < rec.nTimes; ++k)
+            line += QString::asprintf(" %a", rec.pValues[k]);
+        lines << line;
+    }
+    return lines;
+}
+
+QString openError(MeasureArchive& archive, const QString& url)
+{
+    ArchiveLocation location;
+    QString error;
+    if (!ArchiveLocation::fromUrl(url, location, error))
+        return error;
+    return archive.open(location) ? QString() : archive.errorText();
+}
+
+QByteArray fileBytes(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Runs the writer; as root it runs as nobody, as root would write to any file.
+QProcess* startWriter(const QString& url, int nFirst, int nCount, bool bUnprivileged = false)
+{
+    auto* process = new QProcess;
+    const QStringList arguments{url, QString::number(nFirst), QString::number(nCount)};
+    if (bUnprivileged && geteuid() == 0)
+        process->start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", ARCHIVE_WRITER} + arguments);
+    else
+        process->start(ARCHIVE_WRITER, arguments);
+    return process;
+}
+
+} // namespace
+
+class TestArchive : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<PostgresServer> server;
+    int nArchives = 0;
+    QString databaseName;
+
+    // A new, empty archive on the backend of the current data row; empty when there is no server.
+    QString freshArchive()
+    {
+        QFETCH(QString, backend);
+        ++nArchives;
+        if (backend == "sqlite")
+            return dir.filePath(QString("archive%1.sqlite").arg(nArchives));
+        if (!server)
+            server = std::make_unique<PostgresServer>();
+        databaseName = QString("archive%1").arg(nArchives);
+        if (!server->isRunning() || !server->sql("postgres", "CREATE DATABASE " + databaseName))
+            return {};
+        return server->url(databaseName);
+    }
+
+    void backends()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::newRow("sqlite") << "sqlite";
+        QTest::newRow("postgresql") << "postgresql";
+    }
+
+    // Every download in the archive loads whole; returns how many there are.
+    int completeDownloads(const QString& url)
+    {
+        MeasureArchive archive;
+        QVector<ArchivedDownload> downloads;
+        if (!openError(archive, url).isEmpty() || !archive.list(downloads))
+            return -1;
+        for (const ArchivedDownload& download : downloads) {
+            OwnedGroup group;
+            if (!archive.load(download.nId, group) || group.count() != 255)
+                return -1;
+        }
+        return downloads.size();
+    }
+
+private slots:
+    void storesListsLoadsAndRemoves_data() { backends(); }
+    void storesListsLoadsAndRemoves()
+    {
+        const QString url = freshArchive();
+        if (url.isEmpty())
+            QSKIP(qPrintable(server->whyNotRunning()));
+        MeasureArchive archive, other;  // two connections, as the window and hardness-cli have
+        QCOMPARE(openError(archive, url), QString());
+        QCOMPARE(openError(other, url), QString());
+
+        const OwnedGroup group = archiveSample(3, 255);
+        const QDateTime when = QDateTime::fromMSecsSinceEpoch(1700000000123);
+        qint64 nId = 0, nAgain = 0;
+        QCOMPARE(archive.store(when, "/dev/hidraw3", 4, group.records(), 255, &nId), MeasureArchive::StoreResult::Stored);
+        QCOMPARE(other.store(when.addDays(1), "/dev/hidraw1", 4, group.records(), 255, &nAgain),
+                 MeasureArchive::StoreResult::Duplicate);
+        QCOMPARE(nAgain, nId);
+        // The same records as another group are another download.
+        QCOMPARE(other.store(when.addSecs(60), "/dev/hidraw3", 5, group.records(), 255),
+                 MeasureArchive::StoreResult::Stored);
+
+        QVector<ArchivedDownload> downloads;
+        QVERIFY(archive.list(downloads));
+        QCOMPARE(downloads.size(), 2);
+        QCOMPARE(downloads[0].nGroupNumber, 5);  // newest first
+        const ArchivedDownload& d = downloads[1];
+        const auto [low, high] = std::minmax_element(group.records(), group.records() + 255,
+                                                     [](auto& a, auto& b) { return a.fAvg < b.fAvg; });
+        QCOMPARE((QVariantList{d.nId, d.downloadedAt, d.devicePath, d.nRecordCount, d.scales, d.fAvgMin, d.fAvgMax}),
+                 (QVariantList{nId, when, "/dev/hidraw3", 255, "HL, HV, HB, HRC, HS, HRB, HRA", double(low->fAvg),
+                               double(high->fAvg)}));
+
+        OwnedGroup loaded;
+        QVERIFY(other.load(nId, loaded));
+        QCOMPARE(groupText(loaded), groupText(group));
+
+        QVERIFY(other.remove(nId));
+        QVERIFY(archive.list(downloads));
+        QCOMPARE(downloads.size(), 1);
+        QVERIFY(!archive.load(nId, loaded));
+        QCOMPARE(loaded.count(), 0);
+    }
+
+    void twoWritersAtOnceBothLand_data() { backends(); }
+    void twoWritersAtOnceBothLand()
+    {
+        const QString url = freshArchive();
+        if (url.isEmpty())
+            QSKIP(qPrintable(server->whyNotRunning()));
+        // Seeds 6 to 11 are written by both: each of those lands once.
+        std::unique_ptr<QProcess> first(startWriter(url, 0, 12)), second(startWriter(url, 6, 12));
+        for (QProcess* writer : {first.get(), second.get()}) {
+            QVERIFY(writer->waitForFinished(120000));
+            QVERIFY2(writer->exitCode() == 0, writer->readAllStandardError().constData());
+        }
+        QCOMPARE(completeDownloads(url), 18);
+    }
+
+    void killedWriterLeavesNoHalfDownload_data() { backends(); }
+    void killedWriterLeavesNoHalfDownload()
+    {
+        const QString url = freshArchive();
+        if (url.isEmpty())
+            QSKIP(qPrintable(server->whyNotRunning()));
+        std::unique_ptr<QProcess> writer(startWriter(url, 100, 1000));
+        QVERIFY(writer->waitForReadyRead(60000));
+        QTest::qWait(45);  // well inside the next download
+        writer->kill();
+        QVERIFY(writer->waitForFinished(10000));
+        QVERIFY(completeDownloads(url) >= 1);
+
+        QFETCH(QString, backend);
+        if (backend == "sqlite") {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
+            db.setDatabaseName(url);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec("PRAGMA integrity_check") && query.next());
+            QCOMPARE(query.value(0).toString(), QString("ok"));
+        }
+        QSqlDatabase::removeDatabase("check");
+    }
+
+    void refusesDamagedArchives_data()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a database") << "sqlite" << "text" << "file is not a database";
+        QTest::newRow("corrupt") << "sqlite" << "garble" << "malformed";
+        QTest::newRow("read-only file") << "sqlite" << "read-only" << "read-only";
+        QTest::newRow("another program's database") << "sqlite" << "DROP TABLE archive_schema" << "another program";
+        const char* newer = "UPDATE archive_schema SET version = version + 1";
+        QTest::newRow("newer format, SQLite") << "sqlite" << newer << "newer version";
+        QTest::newRow("newer format, PostgreSQL") << "postgresql" << newer << "newer version";
+        QTest::newRow("read-only database") << "postgresql" << "read-only" << "read-only transaction";
+    }
+    void refusesDamagedArchives()
+    {
+        QFETCH(QString, backend);
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        const QString url = freshArchive();
+        if (url.isEmpty())
+            QSKIP(qPrintable(server->whyNotRunning()));
+        const bool bSqlite = backend == "sqlite";
+        {
+            MeasureArchive archive;
+            const OwnedGroup group = archiveSample(1, 255);
+            QCOMPARE(openError(archive, url), QString());
+            QCOMPARE(archive.store(QDateTime::currentDateTime(), "/dev/hidraw0", 1, group.records(), 255),
+                     MeasureArchive::StoreResult::Stored);
+        }
+        if (damage == "text") {
+            QFile file(url);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("NO,Material\nNo.1,Steel\n") > 0);
+        } else if (damage == "garble") {
+            QFile file(url);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(100) && file.write(QByteArray(3996, '\x55')) == 3996);
+        } else if (damage.contains(' ') && !bSqlite) {  // an SQL statement
+            QVERIFY(server->sql(databaseName, damage));
+        } else if (damage.contains(' ')) {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "damage");
+            db.setDatabaseName(url);
+            QVERIFY(db.open() && QSqlQuery(db).exec(damage));
+            db.close();
+        } else if (bSqlite) {
+            QVERIFY(chmod(qPrintable(dir.path()), 0755) == 0 && chmod(qPrintable(url), 0444) == 0);
+        } else {
+            QVERIFY(server->sql("postgres", QString("ALTER DATABASE %1 SET default_transaction_read_only = on").arg(databaseName)));
+        }
+        QSqlDatabase::removeDatabase("damage");
+        const QByteArray before = fileBytes(url);
+
+        QString error;
+        if (bSqlite && damage == "read-only") {
+            std::unique_ptr<QProcess> writer(startWriter(url, 2, 1, true));
+            QVERIFY(writer->waitForFinished(60000));
+            QCOMPARE(writer->exitCode(), 1);
+            error = QString::fromLocal8Bit(writer->readAllStandardError());
+        } else {
+            MeasureArchive archive;
+            const OwnedGroup group = archiveSample(2, 255);
+            error = openError(archive, url);
+            if (error.isEmpty()) {
+                QCOMPARE(archive.store(QDateTime::currentDateTime(), "/dev/hidraw0", 1, group.records(), 255),
+                         MeasureArchive::StoreResult::Failed);
+                error = archive.errorText();
+            }
+        }
+        QVERIFY2(error.contains(message), qPrintable(error));
+        if (bSqlite)
+            QVERIFY(fileBytes(url) == before);  // nothing deleted or rewritten
+        else if (damage == "read-only")
+            QCOMPARE(completeDownloads(url), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestArchive)
+#include "test_archive.moc"
