@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(fileBytes(path), CsvDocument(CurrentGroup.pRecords, 2));
         {
             FileSizeLimit full;
-            QVERIFY(full.isActive());
+            QVERIFY(full.bActive);
             const QStringList texts = save(path);  // the replace question, then the failure
             QCOMPARE(texts.value(1), QStringLiteral("Error|The file could not be written."));
             QCOMPARE(texts.size(), 2);

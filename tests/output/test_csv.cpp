@@ -75,7 +75,7 @@ private slots:
         SaveResult result;
         {
             FileSizeLimit full;
-            QVERIFY(full.isActive());
+            QVERIFY(full.bActive);
             result = SaveCsvFile(path, CurrentGroup.pRecords, 1);
         }
         QCOMPARE(result, SaveResult::WriteFailed);

@@ -18,31 +18,20 @@ inline bool writeFile(const QString& fileName, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// While it lives, files of this process cannot grow beyond a few bytes: writes fail after a good
-// open, as on a full disk.
-class FileSizeLimit
+// While it lives, files of this process cannot grow beyond 16 bytes: writes fail after a good
+// open, as on a full disk (the signal that would end the process is ignored).
+struct FileSizeLimit
 {
-public:
     FileSizeLimit()
     {
+        std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &saved);
         rlimit tight = saved;
         tight.rlim_cur = 16;
-        oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         bActive = setrlimit(RLIMIT_FSIZE, &tight) == 0;
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    bool isActive() const { return bActive; }
-
-private:
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
     rlimit saved{};
-    void (*oldHandler)(int) = nullptr;
     bool bActive = false;
 };
 
