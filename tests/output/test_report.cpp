@@ -173,10 +173,14 @@ private slots:
         }
     }
 
-    void laysOutTitleAndOneBlock()
+    void laysOutTitleAndBlocks()
     {
-        sample::InstalledGroup group(1);
+        // One block in full, then 25 values of three characters, 19 (the last one passes 74
+        // characters), 18 and one.
+        sample::InstalledGroup group(5);
         sample::fillRecord(group[0], {1, 3, 2, 1}, {5200, 5185, 5220});
+        for (int i = 1; i < 5; ++i)
+            sample::fillRecord(group[i], {}, sample::rising(101, QVector<int>{0, 25, 19, 18, 1}[i]));
         const Report report;
         // The title centred in its 20 mm band and underlined; the date line right-aligned in
         // 35..42 mm, no blank after the colon.
@@ -205,23 +209,16 @@ private slots:
         // The values box 24 mm below the block top.
         QCOMPARE(report.lineAt(1, 66), QStringLiteral("520,518.5,522"));
         QVERIFY(std::abs(report.line(1, 66).first().rcMm.left() - 15) < kTolerance);
+
+        // The next two blocks grew by 6 mm, the fourth did not; the line feed follows the 19th value.
+        QCOMPARE(report.lineAt(1, 74) + report.lineAt(1, 112) + report.lineAt(1, 150) + report.lineAt(1, 182),
+                 QStringLiteral("No. 2No. 3No. 4No. 5"));
+        const QString first19 = QStringLiteral("101,102,103,104,105,106,107,108,109,110,111,112,113,114,115,116,117,118,119");
+        QCOMPARE(report.lineAt(1, 74 + 24), first19 + QLatin1Char(','));
+        QCOMPARE(joined(report.band(1, 98 + 3, 74 + 36)), QStringLiteral("120,121,122,123,124,125"));
+        QCOMPARE(report.lineAt(1, 112 + 24), first19);
     }
 
-    void breaksLongValueLines()
-    {
-        // 25 values of three characters, then 19 (the last one passes 74 characters), then 18.
-        sample::InstalledGroup group(4);
-        for (int i = 0; i < 3; ++i)
-            sample::fillRecord(group[i], {}, sample::rising(101, QVector<int>{25, 19, 18}[i]));
-        const Report report;
-        // The first two blocks grew by 6 mm, the third did not; the line feed follows the 19th value.
-        QCOMPARE(report.lineAt(1, 42) + report.lineAt(1, 80) + report.lineAt(1, 118) + report.lineAt(1, 150),
-                 QStringLiteral("No. 1No. 2No. 3No. 4"));
-        const QString first19 = QStringLiteral("101,102,103,104,105,106,107,108,109,110,111,112,113,114,115,116,117,118,119");
-        QCOMPARE(report.lineAt(1, 66), first19 + QLatin1Char(','));
-        QCOMPARE(joined(report.band(1, 66 + 3, 42 + 36)), QStringLiteral("120,121,122,123,124,125"));
-        QCOMPARE(report.lineAt(1, 80 + 24), first19);
-    }
 };
 
 QTEST_MAIN(TestReport)
