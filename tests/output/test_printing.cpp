@@ -92,6 +92,23 @@ private slots:
         QCOMPARE(pdfSummary(QStringLiteral("output.pdf")), kReportPdf);
     }
 
+    // A PDF printer without a file name cannot be painted on: the report stops at once, with
+    // QPainter's one warning and no painting on an inactive painter.
+    void nothingPaintedWithoutAnOutput()
+    {
+        sample::InstalledGroup group(9);  // two pages
+        MyPrint print;
+        print.printer()->setOutputFormat(QPrinter::PdfFormat);
+        print.printer()->setOutputFileName(QString());
+        static int nWarnings;
+        nWarnings = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString&) { nWarnings += type == QtWarningMsg; });
+        print.slotPrints(0);
+        qInstallMessageHandler(previous);
+        QCOMPARE(nWarnings, 1);
+    }
+
     void previewIsNewEachTimeOnTheHeldPrinter()
     {
         sample::InstalledGroup group(20);
