@@ -12,6 +12,27 @@
 #include <algorithm>
 #include <cstdio>
 
+// A varied group as an instrument might hold it: every code in turn, mostly a few values,
+// now and then a long series that wraps in the report.
+static void fillVaried(sample::InstalledGroup& group, int nCount)
+{
+    for (int i = 0; i < nCount; ++i) {
+        sample::Header h;
+        h.nMaterial = uint8_t(i % 10);
+        h.nUnit = uint8_t(i % 7);
+        h.nAngle = uint8_t(i % 5);
+        h.nProbe = uint8_t(i % 7);
+        h.nYear = 24;
+        h.nMonth = uint8_t(1 + i % 12);
+        h.nDay = uint8_t(1 + i % 28);
+        const int nTimes = (i % 6 == 5) ? 24 : 3 + i % 5;
+        std::vector<uint16_t> raw;
+        for (int k = 0; k < nTimes; ++k)
+            raw.push_back(uint16_t(h.nUnit <= 2 ? 480 + (i * 7 + k * 13) % 90 : 420 + (i * 11 + k * 17) % 230));
+        sample::fillRecord(group[i], h, raw);
+    }
+}
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -20,7 +41,7 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     const QString path = args.size() > 2 ? args[2] : dir.filePath(QStringLiteral("report.pdf"));
     sample::InstalledGroup group(nRecords);
-    sample::fillVaried(group, nRecords);
+    fillVaried(group, nRecords);
     MyPrint print;
     QPrinter* printer = print.printer();
     printer->setOutputFormat(QPrinter::PdfFormat);

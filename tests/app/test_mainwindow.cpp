@@ -1,8 +1,11 @@
 #include "CBarChartPlot.h"
 #include "CTableResult.h"
+#include "CsvWriter.h"
+#include "Files.h"
 #include "MainWindow.h"
 #include "MeasureRecord.h"
 #include "ModalAnswerer.h"
+#include "NoPrinters.h"
 #include "MyPrint.h"
 #include "MyWndControl.h"
 #include "QHard.h"
@@ -27,22 +30,16 @@ namespace {
 MeasureRecord* makeGroup(int nCount)
 {
     MeasureRecord* group = AllocGroup(nCount);
-    for (int i = 0; i < nCount; ++i) {
-        sample::Header header;
-        header.nMaterial = 1;
-        sample::fillRecord(group[i], header, {uint16_t(500 + i), uint16_t(510 + i), uint16_t(505 + i)});
-    }
+    for (int i = 0; i < nCount; ++i)
+        sample::fillRecord(group[i], {1}, {uint16_t(500 + i), uint16_t(510 + i), uint16_t(505 + i)});
     return group;
 }
 
 QVector<double> chartHeights()
 {
     QVector<double> heights;
-    const QwtPlotItemList bars = pPlot->itemList(QwtPlotItem::Rtti_PlotBarChart);
-    if (bars.isEmpty())
-        return heights;
-    auto* chart = static_cast<QwtPlotBarChart*>(bars.first());
-    for (size_t i = 0; i < chart->dataSize(); ++i)
+    const auto* chart = static_cast<QwtPlotBarChart*>(pPlot->itemList(QwtPlotItem::Rtti_PlotBarChart).value(0));
+    for (size_t i = 0; chart && i < chart->dataSize(); ++i)
         heights << chart->sample(int(i)).y();
     return heights;
 }
@@ -52,19 +49,21 @@ QPushButton* button(int which)
     return pControl->pButtons[which];
 }
 
-QComboBox* groupBox()
-{
-    return pControl->findChild<QComboBox*>();
-}
-
-// Collects the text of every message box and closes it.
+// Collects "title|text" of every message box and closes it. A file dialog gets the name given;
+// the question before replacing a file is answered Yes.
 struct MessageLog
 {
+    explicit MessageLog(const QString& fileName = {}) : fileName(fileName) {}
+    QString fileName;
     QStringList texts;
-    ModalAnswerer answerer{[this](QWidget* w) {
-        if (auto* box = qobject_cast<QMessageBox*>(w)) {
+    ModalAnswerer answerer{[this](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(fileName);
+            acceptDialog(dialog);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             texts << box->windowTitle() + "|" + box->text();
-            box->accept();
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            (yes ? yes : box->button(QMessageBox::Ok))->click();
         }
     }};
 };
@@ -76,35 +75,17 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        FreeGroup(nullptr, -1);
-    }
+    void cleanup() { FreeGroup(nullptr, -1); }
 
-    void stateAfterConstruction()
+    void followsTheInstrumentAndTheGroupChoice()
     {
         MainWindow w;
-        QCOMPARE(w.windowTitle(), QStringLiteral("MainWindow"));
-        QCOMPARE(w.size(), QSize(800, 600));
         QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
-        for (int b : {MyWndControl::SaveCsv, MyWndControl::SavePdf, MyWndControl::PrintPreview, MyWndControl::Print})
-            QVERIFY(button(b)->isEnabled());
-        const QString status = w.statusBar()->currentMessage();
-        QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d :Device Disconnected$").match(status).hasMatch(),
-                 qPrintable(status));
-        QComboBox* groups = groupBox();
-        QCOMPARE(groups->count(), 10);
-        QCOMPARE(groups->itemText(0), QStringLiteral("1"));
-        QCOMPARE(groups->itemText(9), QStringLiteral("10"));
-        QCOMPARE(groups->currentIndex(), -1);
+        QVERIFY(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d :Device Disconnected$").match(w.statusBar()->currentMessage()).hasMatch());
         QCOMPARE(nGroupIndex, -1);
-        QCOMPARE(pTable->rowCount(), 0);
-
-        groups->setCurrentIndex(0);
-        QCOMPARE(nGroupIndex, 0);
+        auto* groups = pControl->findChild<QComboBox*>();
         groups->setCurrentIndex(9);
         QCOMPARE(nGroupIndex, 9);
-
         w.slotValidDev(1);
         QVERIFY(button(MyWndControl::LoadData)->isEnabled());
         QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device Connected"));
@@ -123,40 +104,28 @@ private slots:
         disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
         QSignalSpy requests(&w, &MainWindow::sigCollectGroup);
         w.slotValidDev(1);
-
         {
             MessageLog log;
             QTest::mouseClick(button(MyWndControl::LoadData), Qt::LeftButton);
             QCOMPARE(log.texts, QStringList{"Error|Please choose group first!"});
         }
-        QCOMPARE(requests.count(), 0);
-        QVERIFY(button(MyWndControl::LoadData)->isEnabled());
+        QVERIFY(requests.isEmpty() && button(MyWndControl::LoadData)->isEnabled());
 
-        groupBox()->setCurrentIndex(1);
+        pControl->findChild<QComboBox*>()->setCurrentIndex(1);
         QTest::mouseClick(button(MyWndControl::LoadData), Qt::LeftButton);
         QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.at(0).at(0).toInt(), 1);
         QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
-
         auto* progress = w.findChild<QProgressDialog*>();
         QVERIFY(progress);
-        QCOMPARE(progress->labelText(), QStringLiteral("Load Data......"));
-        QCOMPARE(progress->maximum(), 100);
-        QVERIFY(progress->findChildren<QPushButton*>().isEmpty());  // no way to abort
-        QCOMPARE(progress->windowModality(), Qt::WindowModal);
-        QCOMPARE(int(progress->windowFlags() & (Qt::Popup | Qt::FramelessWindowHint)), 0x809);
-        QCOMPARE(progress->minimumWidth(), 400);
         w.slotProcessStatus(0x100000 | 12);
-        QCOMPARE(progress->maximum(), 12);
         w.slotProcessStatus(5);
-        QCOMPARE(progress->value(), 5);
+        QVERIFY(progress->maximum() == 12 && progress->value() == 5);
 
         MeasureRecord* group = makeGroup(5);
         w.slotData(group, 5);
         QVERIFY(button(MyWndControl::LoadData)->isEnabled());
-        QCOMPARE(CurrentGroup.pRecords, group);
-        QCOMPARE(CurrentGroup.nCount, 5);
-        QCOMPARE(pTable->rowCount(), 5);
+        QVERIFY(CurrentGroup.pRecords == group && CurrentGroup.nCount == 5 && pTable->rowCount() == 5);
         QCOMPARE(pTable->item(4, 5)->text(), QStringLiteral("504;514;509;"));
         w.slotProcessStatus(3);  // late progress after the dialog closed: ignored
         QTRY_VERIFY(w.findChildren<QProgressDialog*>().isEmpty());
@@ -174,8 +143,7 @@ private slots:
 
         // A smaller group after a larger one: no rows are left over, and rows beyond it pick nothing.
         w.slotData(makeGroup(2), 2);
-        QCOMPARE(CurrentGroup.nCount, 2);
-        QCOMPARE(pTable->rowCount(), 2);
+        QVERIFY(CurrentGroup.nCount == 2 && pTable->rowCount() == 2);
         w.slotRowSel(3);
         w.slotRowSel(-1);
         QCOMPARE(chartHeights(), (QVector<double>{0, 501, 511, 506}));
@@ -190,74 +158,41 @@ private slots:
         QTRY_COMPARE(w.findChildren<QProgressDialog*>().size(), 1);
     }
 
-    void saveCsvThroughTheDialogs()
+    void saveCsvReportsWhatHappened()
     {
         MainWindow w;
-        {
-            MessageLog log;
-            w.saveCSV();
-            QCOMPARE(log.texts, QStringList{"Error|No data to save"});
-        }
-
-        w.slotData(makeGroup(2), 2);
         QTemporaryDir dir;
-        QString path = dir.filePath("group.csv");
-        QStringList messages;
-        QStringList dialogs;
-        ModalAnswerer answerer([&](QWidget* modal) {
-            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                dialogs << dialog->windowTitle() + "|" + dialog->nameFilters().join(";");
-                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-                static_cast<QDialog*>(dialog)->accept();
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                messages << box->text();
-                // The dialog's own question before replacing a file is answered Yes.
-                QAbstractButton* yes = box->button(QMessageBox::Yes);
-                (yes ? yes : box->button(QMessageBox::Ok))->click();
-            }
-        });
-        w.saveCSV();
-        QCOMPARE(dialogs, QStringList{"Save File|CSV (*.csv)"});
-        QCOMPARE(messages, QStringList{"Successfully saved"});
-        w.saveCSV();
-        QCOMPARE(messages.size(), 3);
-        QVERIFY(messages.at(1).contains("already exists"));
-        QCOMPARE(messages.at(2), QStringLiteral("Successfully saved"));
-
-        // Saved twice: the file was replaced, not appended to.
-        QFile file(path);
-        QVERIFY(file.open(QFile::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith("\xEF\xBB\xBF" "NO,Material,Angle,Unit,Probe,Times,Values,Min,Max,Avg,DateTime\n"));
-        QCOMPARE(bytes.count("\xEF\xBB\xBF"), 1);
-        QCOMPARE(bytes.count('\n'), 3);
-        QVERIFY(bytes.contains("\nNo.2,Alloy Tool Steel,"));
-
-        // A target that cannot be replaced: a warning, and no success box after it.
-        path = dir.filePath("pipe.csv");
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        messages.clear();
-        w.saveCSV();
-        QCOMPARE(messages.size(), 2);
-        QCOMPARE(messages.at(1), QStringLiteral("File open failed"));
-        QVERIFY(!QFileInfo(path).isFile());
+        const QString path = dir.filePath("group.csv"), pipe = dir.filePath("pipe.csv");
+        const auto save = [&](const QString& fileName) {
+            MessageLog log(fileName);
+            w.saveCSV();
+            return log.texts;
+        };
+        QCOMPARE(save(path), QStringList{"Error|No data to save"});
+        w.slotData(makeGroup(2), 2);
+        QCOMPARE(save(path), QStringList{"Info|Successfully saved"});
+        QCOMPARE(fileBytes(path), CsvDocument(CurrentGroup.pRecords, 2));
+        {
+            FileSizeLimit full;
+            QVERIFY(full.bActive);
+            const QStringList texts = save(path);  // the replace question, then the failure
+            QCOMPARE(texts.value(1), QStringLiteral("Error|The file could not be written."));
+            QCOMPARE(texts.size(), 2);
+        }
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QCOMPARE(save(pipe).value(1), QStringLiteral("Error|File open failed"));
     }
 
-    void outputButtonsOpenTheirDialogs()
+    void outputButtonsShareOnePrinter()
     {
         MainWindow w;
         QStringList seen;
-        ModalAnswerer answerer([&](QWidget* modal) {
-            seen << modal->metaObject()->className();
-            rejectDialog(modal);
-        });
+        ModalAnswerer answerer([&](QWidget* modal) { seen << modal->metaObject()->className(); });
         QTest::mouseClick(button(MyWndControl::PrintPreview), Qt::LeftButton);
         MyPrint* first = pPrint;
-        QVERIFY(first);
         QTest::mouseClick(button(MyWndControl::PrintPreview), Qt::LeftButton);
         QTest::mouseClick(button(MyWndControl::Print), Qt::LeftButton);
-        QCOMPARE(pPrint, first);
-        QCOMPARE(w.findChildren<MyPrint*>().size(), 1);
+        QVERIFY(first && pPrint == first && w.findChildren<MyPrint*>().size() == 1);
         // Save as PDF offers the chart export even with nothing loaded.
         QTest::mouseClick(button(MyWndControl::SavePdf), Qt::LeftButton);
         QCOMPARE(seen, (QStringList{"QPrintPreviewDialog", "QPrintPreviewDialog", "QPrintDialog", "QFileDialog"}));

@@ -1,29 +1,16 @@
 #include "CsvWriter.h"
+#include "Files.h"
 #include "SampleGroup.h"
 
 #include <QtTest>
 #include <QTemporaryDir>
 #include <QTranslator>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
-
-// A full record in tenths, a failed (all-zero) one, one without values and with codes outside the tables.
-void fillThree(sample::InstalledGroup& group)
-{
-    sample::fillRecord(group[0], {1, 3, 2, 1}, {5200, 5185, 5220});
-    sample::fillRecord(group[2], {10, 7, 5, 8, 23, 12, 31}, {});
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Translates one material and one heading into texts that would break a bare CSV line.
 class AwkwardTranslator : public QTranslator
@@ -49,63 +36,51 @@ private slots:
     {
         const QByteArray header("NO,Material,Angle,Unit,Probe,Times,Values,Min,Max,Avg,DateTime\n");
         QCOMPARE(CsvDocument(nullptr, 0), kBom + header);
+        // A full record in tenths, a failed (all-zero) one, one without values and with codes outside the tables.
         sample::InstalledGroup group(3);
-        fillThree(group);
+        sample::fillRecord(group[0], {1, 3, 2, 1}, {5200, 5185, 5220});
+        sample::fillRecord(group[2], {10, 7, 5, 8, 23, 12, 31}, {});
         QCOMPARE(CsvDocument(CurrentGroup.pRecords, 3),
                  kBom + header + "No.1,Alloy Tool Steel,\xE2\x86\x92,HRC,DC,3,520;518.5;522,518.5,522,520.167,2022/09/08\n"
                      + "No.2,Steel and Cast Steel,\xE2\x86\x93,HL,D,0,,0,0,0,1970/01/01\n"
                      + "No.3,,5,,8,0,,0,0,0,2023/12/31\n");
-    }
 
-    void quotesFieldsThatWouldBreakTheLine()
-    {
         AwkwardTranslator translator;
         QVERIFY(QCoreApplication::installTranslator(&translator));
-        sample::InstalledGroup group(1);
-        sample::fillRecord(group[0], {1}, {500, 510});
-        const QByteArray document = CsvDocument(CurrentGroup.pRecords, 1);
+        const QByteArray quoted = CsvDocument(CurrentGroup.pRecords, 1);
         QCoreApplication::removeTranslator(&translator);
-        // The header stays in English for the scripts that read it.
-        QCOMPARE(document, kBom + "NO,Material,Angle,Unit,Probe,Times,Values,Min,Max,Avg,DateTime\n"
-                               "No.1,\"Steel, \"\"alloyed\"\"\",\xE2\x86\x93,HL,D,2,500;510,500,510,505,2022/09/08\n");
+        // The header stays in English for the scripts that read it, whatever the translation.
+        QCOMPARE(quoted, kBom + header + "No.1,\"Steel, \"\"alloyed\"\"\",\xE2\x86\x92,HRC,DC,3,520;518.5;522,518.5,522,520.167,2022/09/08\n");
     }
 
     void saveReplacesTheFileOrLeavesItIntact()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("group.csv"));
-        {
-            sample::InstalledGroup three(3);
-            fillThree(three);
-            QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 3), SaveResult::Saved);
-        }
-        // A smaller group saved onto the same name replaces the file: nothing of the first save remains.
+        QVERIFY(writeFile(path, QByteArray(4000, 'x')));
+        // A group saved onto an older, longer file replaces it: nothing of the old file remains.
         sample::InstalledGroup one(1);
         sample::fillRecord(one[0], {}, {300});
         QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 1), SaveResult::Saved);
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = fileBytes(path);
         QCOMPARE(bytes, CsvDocument(CurrentGroup.pRecords, 1));
 
-        // A directory, and a file in a directory that does not exist, cannot be opened.
-        const QString subdir = dir.filePath(QStringLiteral("sub.csv"));
-        QVERIFY(QDir().mkdir(subdir));
-        for (const QString& target : {subdir, dir.filePath(QStringLiteral("no/such/dir.csv"))})
+        // A folder, a file in a folder that does not exist and a pipe are not opened, nor replaced.
+        const QString subdir = dir.filePath(QStringLiteral("sub.csv")), pipe = dir.filePath(QStringLiteral("pipe.csv"));
+        QVERIFY(QDir().mkdir(subdir) && ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        for (const QString& target : {subdir, dir.filePath(QStringLiteral("no/such/dir.csv")), pipe})
             QCOMPARE(SaveCsvFile(target, CurrentGroup.pRecords, 1), SaveResult::OpenFailed);
-        QVERIFY(QFileInfo(subdir).isDir());
+        QVERIFY(QFileInfo(subdir).isDir() && !QFileInfo(pipe).isFile());
 
-        // A file-size limit makes the writes fail after a good open, like a full disk.
-        rlimit saved{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit tight = saved;
-        tight.rlim_cur = 16;
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-        const SaveResult result = SaveCsvFile(path, CurrentGroup.pRecords, 1);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
+        SaveResult result;
+        {
+            FileSizeLimit full;
+            QVERIFY(full.bActive);
+            result = SaveCsvFile(path, CurrentGroup.pRecords, 1);
+        }
         QCOMPARE(result, SaveResult::WriteFailed);
         // The old file is intact and no half-written temporary file is left beside it.
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(fileBytes(path), bytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("group.csv")});
     }
 };

@@ -8,8 +8,8 @@
 
 #include <functional>
 
-// Answers the next modal dialog from inside the event loop that runs it, so that no
-// message box or file dialog is ever left waiting in a test.
+// Answers every modal dialog from inside the event loop that runs it. Whatever the handler leaves
+// open is closed, so no dialog of any kind is ever left waiting in a test.
 class ModalAnswerer : public QObject
 {
 public:
@@ -19,33 +19,30 @@ public:
         : m_handler(std::move(handler))
     {
         connect(&m_poll, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
+            const QPointer<QWidget> modal = QApplication::activeModalWidget();
             if (!modal || modal->property("answered").toBool())
                 return;
             modal->setProperty("answered", true);
-            ++m_answered;
             m_last = modal;
             // Answered from a queued call, so that a dialog the answer opens in turn (a question
             // before replacing a file) is seen by this timer from within its own event loop.
-            QMetaObject::invokeMethod(this, [this, modal = QPointer<QWidget>(modal)] {
-                if (!modal)
-                    return;
-                m_handler(modal);
-                // A dialog that is kept and shown again is answered again.
+            QMetaObject::invokeMethod(this, [this, modal] {
                 if (modal)
+                    m_handler(modal);
+                if (modal && modal->isVisible())
+                    modal->close();
+                if (modal)  // a dialog that is kept and shown again is answered again
                     modal->setProperty("answered", false);
             }, Qt::QueuedConnection);
         });
         m_poll.start(20);
     }
 
-    int answered() const { return m_answered; }
     QWidget* lastDialog() const { return m_last; }  // null once it is deleted
 
 private:
     Handler m_handler;
     QTimer m_poll;
-    int m_answered = 0;
     QPointer<QWidget> m_last;
 };
 

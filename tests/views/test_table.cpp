@@ -7,12 +7,12 @@
 
 namespace {
 
-QStringList rowTexts(const CTableResult& table, int row)
+QString rowText(const CTableResult& table, int row)
 {
     QStringList texts;
     for (int column = 0; column < table.columnCount(); ++column)
-        texts << (table.item(row, column) ? table.item(row, column)->text() : QStringLiteral("<none>"));
-    return texts;
+        texts << (table.item(row, column) ? table.item(row, column)->text() : QStringLiteral("-"));
+    return texts.join(QLatin1Char('|'));
 }
 
 void showRecords(CTableResult& table, int nCount)
@@ -33,13 +33,6 @@ private slots:
     void showsRecordsAsText()
     {
         CTableResult table;
-        QStringList headings;
-        for (int column = 0; column < table.columnCount(); ++column)
-            headings << table.horizontalHeaderItem(column)->text();
-        QCOMPARE(headings, (QStringList{"Material", "Angle", "Unit", "Probe", "Times", "Values", "Min", "Max",
-                                        "Avg", "DateTime"}));
-        QCOMPARE(table.rowCount(), 0);
-
         // After five records, three leave no empty rows behind. Of these three, one has
         // values in quarters, one had its header exchange fail (all zero), one is in HRC.
         showRecords(table, 5);
@@ -50,12 +43,9 @@ private slots:
         sample::fillRecord(group[2], {9, 3, 4, 7, 23, 1, 31}, {523, 519, 530});
         table.showGroup();
         QCOMPARE(table.rowCount(), 3);
-        QCOMPARE(rowTexts(table, 0), QStringList({"Alloy Tool Steel", "\u2192", "HL", "D", "3", "498;512.5;505.25;",
-                                                  "498", "512.5", "505.25", "2022/09/08"}));
-        QCOMPARE(rowTexts(table, 1), QStringList({"Steel and Cast Steel", "\u2193", "HL", "D", "0", "", "0", "0", "0",
-                                                  "1970/01/01"}));
-        QCOMPARE(rowTexts(table, 2), QStringList({"Forged Steel", "\u2191", "HRC", "NO", "3", "52.3;51.9;53;", "51.9",
-                                                  "53", "52.4", "2023/01/31"}));
+        QCOMPARE(rowText(table, 0), QStringLiteral("Alloy Tool Steel|\u2192|HL|D|3|498;512.5;505.25;|498|512.5|505.25|2022/09/08"));
+        QCOMPARE(rowText(table, 1), QStringLiteral("Steel and Cast Steel|\u2193|HL|D|0||0|0|0|1970/01/01"));
+        QCOMPARE(rowText(table, 2), QStringLiteral("Forged Steel|\u2191|HRC|NO|3|52.3;51.9;53;|51.9|53|52.4|2023/01/31"));
     }
 
     void onlyMouseClicksPickRows()
@@ -67,11 +57,10 @@ private slots:
         showRecords(table, 3);
         QSignalSpy spy(&table, &CTableResult::sigRowSet);
         const auto centre = [&](int row, int column) { return table.visualItemRect(table.item(row, column)).center(); };
-        for (int column : {0, 5, 9}) {
+        for (int column : {0, 5, 9})
             QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre(2, column));
-            QCOMPARE(spy.count(), 1);
-            QCOMPARE(spy.takeFirst().at(0).toInt(), 2);
-        }
+        QCOMPARE(spy.count(), 3);
+        QVERIFY(spy.at(0).at(0).toInt() == 2 && spy.at(2).at(0).toInt() == 2);
         // Neither a click on the selected row nor a double click opens an editor.
         QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre(1, 3));
         QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, centre(1, 3));
@@ -82,8 +71,7 @@ private slots:
         table.setCurrentCell(0, 0);
         QTest::keyClick(&table, Qt::Key_Down);
         QTest::keyClick(&table, Qt::Key_Down);
-        QCOMPARE(table.currentRow(), 2);
-        QCOMPARE(spy.count(), 0);
+        QVERIFY(table.currentRow() == 2 && spy.isEmpty());
     }
 };
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QFile>
+#include <QProcess>
+
+#include <csignal>
+#include <sys/resource.h>
+
+inline QByteArray fileBytes(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+inline bool writeFile(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// While it lives, files of this process cannot grow beyond 16 bytes: writes fail after a good
+// open, as on a full disk (the signal that would end the process is ignored).
+struct FileSizeLimit
+{
+    FileSizeLimit()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit tight = saved;
+        tight.rlim_cur = 16;
+        bActive = setrlimit(RLIMIT_FSIZE, &tight) == 0;
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved{};
+    bool bActive = false;
+};
+
+// The standard output of a tool run to its end; empty when it fails.
+inline QByteArray toolOutput(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(60000) && process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
+}
