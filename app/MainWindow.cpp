@@ -177,6 +177,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
+// The status bar carries the instrument's state and the last outcome; the menu's status tips
+// (empty ones too) would wipe that line whenever the pointer crosses the menu.
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
 void MainWindow::printReport(short kind)
 {
     if (!pPrint)

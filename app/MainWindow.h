@@ -49,6 +49,7 @@ public slots:
 protected:
     // Remembers size and position for the next run.
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // Size and position of the last run, or the opening size on a first run.

@@ -7,11 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh build
 mkdir -p build/screenshots
-# A settings folder of its own, so that no size remembered from an earlier run applies.
+# Settings and data folders of their own: no size remembered from an earlier run applies, and the
+# downloads go to a throw-away archive.
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 shoot() {
-  XDG_CONFIG_HOME=$config LANG=$1 LC_ALL=$1 LANGUAGE= \
+  XDG_CONFIG_HOME=$config XDG_DATA_HOME=$config LANG=$1 LC_ALL=$1 LANGUAGE= \
     xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build/tools/screenshot-tour "$2"
   echo "$2 renewed"
 }
