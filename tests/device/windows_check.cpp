@@ -2,11 +2,12 @@
 // instrument and, when it is there, downloads one group and prints it. scripts/ci-windows.sh
 // builds it with MinGW-w64 and runs it under Wine.
 //
-//   windows_check [GROUP [RECOVER_SECONDS]]
+//   windows_check [GROUP [WAIT_SECONDS]]
 //
-// GROUP counts from 1 as the window's combo box does (default 1). With RECOVER_SECONDS, a
-// download that lost the instrument is followed by presence checks until it is back (for at
-// most that long) and one more download.
+// GROUP counts from 1 as the window's combo box does (default 1). With WAIT_SECONDS, presence
+// checks go on for at most that long until the instrument shows up (Wine's HID bus announces
+// devices a moment after start); a download that lost the instrument is then followed by
+// waits until it is gone and back, and one more download.
 //
 // Exit code: 0 the instrument is absent, or found and its last download went through;
 // 1 a download failed or lost the instrument; 64 a usage error.
@@ -66,16 +67,16 @@ bool download(CHidDevice& device, int nGroup)
 }
 
 // Presence checks as the program's worker makes them, a little more often, until the
-// instrument is back or the time is up.
-bool waitForInstrument(CHidDevice& device, int nSeconds)
+// instrument is there (or gone) or the time is up; at least one.
+bool waitFor(CHidDevice& device, bool bPresent, int nSeconds)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(nSeconds);
-    while (std::chrono::steady_clock::now() < end) {
-        if (device.reopen() == 1)
-            return true;
+    while ((device.reopen() == 1) != bPresent) {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
     }
-    return false;
+    return true;
 }
 
 } // namespace
@@ -83,23 +84,28 @@ bool waitForInstrument(CHidDevice& device, int nSeconds)
 int main(int argc, char* argv[])
 {
     const int nGroup = argc > 1 ? std::atoi(argv[1]) : 1;
-    const int nRecoverSeconds = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (argc > 3 || nGroup < 1 || nGroup > 10 || nRecoverSeconds < 0) {
-        std::fprintf(stderr, "usage: windows_check [GROUP 1-10 [RECOVER_SECONDS]]\n");
+    const int nWaitSeconds = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (argc > 3 || nGroup < 1 || nGroup > 10 || nWaitSeconds < 0) {
+        std::fprintf(stderr, "usage: windows_check [GROUP 1-10 [WAIT_SECONDS]]\n");
         return 64;
     }
     std::setvbuf(stdout, nullptr, _IONBF, 0);  // a test bed follows the output as it comes
 
-    listInterfaces(DefaultHidPlatform());
     CHidDevice device(DefaultHidPlatform());
-    if (device.reopen() != 1) {
+    const bool bFound = waitFor(device, true, nWaitSeconds);
+    listInterfaces(DefaultHidPlatform());
+    if (!bFound) {
         std::printf("absent\n");
         return 0;
     }
     std::printf("found %s\n", device.devicePath());
     if (download(device, nGroup - 1))
         return 0;
-    if (nRecoverSeconds == 0 || !waitForInstrument(device, nRecoverSeconds))
+    // Recovery as the window sees it: the instrument is gone, comes back, and downloads again.
+    if (nWaitSeconds == 0 || !waitFor(device, false, nWaitSeconds))
+        return 1;
+    std::printf("absent\n");
+    if (!waitFor(device, true, nWaitSeconds))
         return 1;
     std::printf("found %s\n", device.devicePath());
     return download(device, nGroup - 1) ? 0 : 1;
