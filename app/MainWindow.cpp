@@ -157,8 +157,13 @@ void MainWindow::printReport(short kind)
 
 void MainWindow::slotValidDev(short b)
 {
-    pControl->pButtons[MyWndControl::LoadData]->setEnabled(b != 0);
-    showStatus(b ? tr("Device Connected") : tr("Device Disconnected"));
+    pControl->pButtons[MyWndControl::LoadData]->setEnabled(b == QHard::kConnected);
+    if (b == QHard::kConnected)
+        showStatus(tr("Device Connected"));
+    else if (b == QHard::kNoPermission)
+        showStatus(tr("Device found, but no permission to open it: install the udev rule (see README)"));
+    else
+        showStatus(tr("Device Disconnected"));
 }
 
 void MainWindow::slotColectgroup()

@@ -40,6 +40,7 @@ public:
     // Finds the instrument by vendor and product id, as the window's presence check does.
     bool findInstrument();
     const char* devicePath() const { return device.devicePath(); }
+    std::string deniedPath() const { return device.deniedPath(); }
 
     // nGroupNumber counts from 1. A transfer that fails part-way is a failed download: the
     // device link would otherwise hand back the unread records as zeros, indistinguishable

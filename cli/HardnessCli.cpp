@@ -63,6 +63,14 @@ int HardnessCli::status(const CliRequest& request)
 {
     GroupDownload link(platformFor(request));
     if (!link.findInstrument()) {
+        const std::string denied = link.deniedPath();
+        if (!denied.empty()) {
+            streams.out.write(QStringLiteral("Device found at %1, but no permission to open it: "
+                                             "install the udev rule (see README)\n")
+                                  .arg(QString::fromStdString(denied))
+                                  .toUtf8());
+            return kExitDeviceFailed;
+        }
         streams.out.write("Device Disconnected\n");
         return kExitDeviceFailed;
     }

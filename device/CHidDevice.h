@@ -41,6 +41,8 @@ public:
 
     bool isConnected() const { return bFound; }
     const char* devicePath() const { return szDevicePath; }
+    // A present instrument that this user may not open (no udev rule on Linux); empty if none.
+    std::string deniedPath() const { return platform.deniedPath(nVendorId, nProductId); }
 
     // Protocol. nGroup counts from 0; the wire carries nGroup + 1.
     short groupSize(int nGroup);  // record count, or the failed exchange's result

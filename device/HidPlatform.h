@@ -58,6 +58,10 @@ public:
 
     // Null when the path cannot be opened.
     virtual std::unique_ptr<HidConnection> open(const std::string& path, OpenMode mode) = 0;
+
+    // The path of a present device with these ids that this user lacks the permission to open,
+    // found without opening it; empty when there is none or the platform cannot tell.
+    virtual std::string deniedPath(uint16_t /*nVendor*/, uint16_t /*nProduct*/) { return {}; }
 };
 
 // Defined once by each platform library (hidraw, Windows, simulated); the executable links one.

@@ -28,7 +28,9 @@ void QHard::searchDev()
 {
     if (!pDevice)
         return;
-    const short nValid = pDevice->reopen();
+    short nValid = pDevice->reopen();
+    if (nValid == kAbsent && !pDevice->deniedPath().empty())
+        nValid = kNoPermission;
     if (nValid == nLastValid)
         return;
     nLastValid = nValid;

@@ -23,13 +23,20 @@ public:
 
     static constexpr int kPresenceIntervalMs = 2000;
 
+    // The presence states sigValidDev carries.
+    enum Presence : short {
+        kAbsent = 0,
+        kConnected = 1,
+        kNoPermission = 2,  // the instrument is there, but this user may not open it
+    };
+
     // Both null until init has run on the worker thread.
     const CHidDevice* device() const { return pDevice.get(); }
     const QTimer* presenceTimer() const { return pTimer; }
 
 signals:
     void sigResult(void* p, short nLen);  // nLen < 1: no data, p is null
-    void sigValidDev(short b);            // 1 the instrument arrived, 0 it went
+    void sigValidDev(short b);            // the Presence state changed
     void sigProcessStatus(int n);         // maximum with bit 0x100000, then records done
 
 public slots:

@@ -1,7 +1,6 @@
 #include "SimulatedInstrument.h"
 
 #include "CHidDevice.h"
-#include "DeviceProtocol.h"
 
 #include <algorithm>
 #include <cstring>
@@ -54,7 +53,7 @@ public:
 
         std::vector<uint8_t> request(pReport, pReport + nLen);
         if (device->bInstrument && !bus.bSilent) {
-            std::vector<uint8_t> reply = bus.replyTo(request);
+            std::vector<uint8_t> reply = bus.instrument.replyTo(request, bus.nInputLength);
             if (!reply.empty())
                 replies.push_back(std::move(reply));
         }
@@ -119,7 +118,7 @@ void SimulatedInstrument::resetToDemo()
     {
         std::lock_guard<std::mutex> lock(mutex);
         devices.clear();
-        groups.clear();
+        instrument.clear();
         faults.clear();
         requestLog.clear();
         nInputLength = 65;
@@ -137,10 +136,8 @@ void SimulatedInstrument::resetToDemo()
 
 void SimulatedInstrument::setGroup(int nGroupNumber, std::vector<SimRecord> records)
 {
-    if (records.size() > 255)
-        records.resize(255);
     std::lock_guard<std::mutex> lock(mutex);
-    groups[nGroupNumber] = std::move(records);
+    instrument.setGroup(nGroupNumber, std::move(records));
 }
 
 void SimulatedInstrument::addDevice(Device device)
@@ -261,48 +258,4 @@ const SimulatedInstrument::Device* SimulatedInstrument::findDevice(unsigned nSer
         if (device.nSerial == nSerial)
             return &device;
     return nullptr;
-}
-
-std::vector<uint8_t> SimulatedInstrument::replyTo(const std::vector<uint8_t>& request) const
-{
-    if (request.size() < 4)
-        return {};
-    std::vector<uint8_t> reply(static_cast<size_t>(std::max(nInputLength, 0)), 0);
-    auto put = [&](size_t index, uint8_t value) {
-        if (index < reply.size())
-            reply[index] = value;
-    };
-
-    const auto group = groups.find(request[2]);
-    const size_t nRecords = group == groups.end() ? 0 : group->second.size();
-    const SimRecord* record = request[3] >= 1 && request[3] <= nRecords ? &group->second[request[3] - 1u]
-                                                                        : nullptr;
-    switch (request[1]) {
-    case CMD_GROUP_SIZE:
-        put(3, static_cast<uint8_t>(nRecords));
-        break;
-    case CMD_RECORD_HEADER:
-        if (record) {
-            put(4, record->nMaterial);
-            put(5, record->nUnit);
-            put(6, record->nYear);
-            put(7, record->nMonth);
-            put(8, record->nDay);
-            put(9, record->nProbe);
-            put(10, record->nAngle);
-            put(11, static_cast<uint8_t>(record->values.size()));
-        }
-        break;
-    case CMD_RECORD_VALUES:
-        if (record) {
-            for (size_t k = 0; k < record->values.size(); ++k) {
-                put(1 + 2 * k, record->values[k] & 0xFF);
-                put(2 + 2 * k, record->values[k] >> 8);
-            }
-        }
-        break;
-    default:
-        return {};  // the instrument ignores what it does not know
-    }
-    return reply;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HidPlatform.h"
+#include "InstrumentModel.h"
 
 #include <chrono>
 #include <cstdint>
@@ -9,20 +10,6 @@
 #include <string>
 #include <vector>
 
-// One stored measurement as the instrument keeps it: codes, date, raw values as they
-// travel on the wire (whole units for HL, HV and HB, tenths for the other scales).
-struct SimRecord
-{
-    uint8_t nMaterial = 0;
-    uint8_t nUnit = 0;
-    uint8_t nYear = 0;   // years since 2000
-    uint8_t nMonth = 1;
-    uint8_t nDay = 1;
-    uint8_t nProbe = 0;
-    uint8_t nAngle = 0;
-    std::vector<uint16_t> values;
-};
-
 // One output report that reached a simulated device.
 struct SimRequest
 {
@@ -30,8 +17,7 @@ struct SimRequest
     std::vector<uint8_t> report;
 };
 
-// An in-process HID bus with the instrument on it. It answers the three requests from the
-// groups it holds, and it can misbehave on demand: time-outs and wait errors on chosen
+// An in-process HID bus with the instrument on it, answering from an InstrumentModel. It and it can misbehave on demand: time-outs and wait errors on chosen
 // transfers, short replies, silence, unplugging, foreign devices, two instruments.
 // Thread-safe: tests and the demo change it from the GUI thread while the worker transfers.
 class SimulatedInstrument : public HidPlatform
@@ -99,13 +85,12 @@ private:
 
     void addDevice(Device device);
     const Device* findDevice(unsigned nSerial) const;
-    std::vector<uint8_t> replyTo(const std::vector<uint8_t>& request) const;
     // Counts one transfer and returns the fault planned for it, if any.
     bool takeFault(PlannedFault& planned);
 
     mutable std::mutex mutex;
     std::vector<Device> devices;
-    std::map<int, std::vector<SimRecord>> groups;
+    InstrumentModel instrument;
     std::map<long, PlannedFault> faults;  // by transfer number
     std::vector<SimRequest> requestLog;
     long nTransfers = 0;

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "HidrawIo.h"
+#include "InstrumentModel.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+typedef struct _UMockdevTestbed UMockdevTestbed;
+typedef struct _UMockdevIoctlBase UMockdevIoctlBase;
+typedef struct _UMockdevIoctlClient UMockdevIoctlClient;
+
+// An emulated Linux HID bus (umockdev): /sys/class/hidraw entries with their parent HID devices,
+// and /dev/hidrawN nodes whose ioctl, read and write calls this object answers. The instrument
+// answers from an InstrumentModel; a keyboard and a mouse only tell their ids and descriptors.
+// The program must run with umockdev's preload library (umockdev-wrapper). The calls are answered
+// on umockdev's own thread; every method here may be called meanwhile.
+class HidrawTestbed
+{
+public:
+    enum class Kind { Instrument, Keyboard, Mouse };
+    static constexpr int kInstrumentReportLength = 65;  // 64 bytes and the report id
+
+    HidrawTestbed();
+    ~HidrawTestbed();
+    HidrawTestbed(const HidrawTestbed&) = delete;
+    HidrawTestbed& operator=(const HidrawTestbed&) = delete;
+
+    static bool preloaded();  // whether umockdev's preload library is in this process
+
+    void setGroup(int nGroupNumber, std::vector<SimRecord> records);
+    void plugIn(int nHidraw, Kind kind);  // /dev/hidrawN and its sysfs entries
+    void unplug(int nHidraw);             // the entries go; open files fail as after an unplug
+    // The instrument is pulled out right after the nth request from now (1 the next) reached it,
+    // before it answers: the open files fail as after an unplug, the entries stay until unplug().
+    void cutOffAfterRequests(int nRequests);
+    std::vector<std::vector<uint8_t>> requests() const;  // as the instrument received them
+
+    // For a program run as another user: every user may reach the bed; then, like a node
+    // without a udev rule, the chosen node opens for root only.
+    void openToAllUsers();
+    void denyOpen(int nHidraw);
+
+    // Stands in for poll() on the emulated nodes, where poll() does not see their input.
+    ReportWait reportWait();
+
+private:
+    struct Node
+    {
+        Kind kind;
+        std::string sysPath;   // of the parent HID device
+        std::string filePath;  // what an open file of the node shows in /proc/self/fd
+        bool bGone = false;
+        std::deque<std::vector<uint8_t>> replies;  // input reports without their report id
+    };
+
+    static int onIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
+    static int onRead(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
+    static int onWrite(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
+    std::shared_ptr<Node> nodeOf(const char* szDevicePath) const;
+    int waitForReport(pollfd& entry, int nTimeoutMs);
+    static std::string devicePath(int nHidraw);
+    std::string fileBehind(int nHidraw) const;  // what the emulated node links to
+
+    UMockdevTestbed* testbed;
+    UMockdevIoctlBase* handler;
+    mutable std::mutex mutex;
+    std::condition_variable changed;
+    std::map<std::string, std::shared_ptr<Node>> nodes;  // by /dev path
+    InstrumentModel instrument;
+    std::vector<std::vector<uint8_t>> requestLog;
+    size_t nCutOffAt = 0;  // request count at which the instrument goes; 0 never
+};
