@@ -16,7 +16,9 @@
 #include <linux/input.h>
 #include <stdexcept>
 #include <sys/ioctl.h>
+#include <poll.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -63,16 +65,24 @@ void update(UMockdevIoctlData* arg, size_t nOffset, const T* pData, size_t nSize
 
 } // namespace
 
-HidrawTestbed::HidrawTestbed()
-    : testbed(umockdev_testbed_new()), handler(umockdev_ioctl_base_new())
+HidrawTestbed::HidrawTestbed(Transfers transfers)
+    : testbed(umockdev_testbed_new()), handler(umockdev_ioctl_base_new()),
+      bServing(transfers == Transfers::OnTerminal)
 {
     g_signal_connect(handler, "handle-ioctl", G_CALLBACK(onIoctl), this);
+    if (bServing) {
+        server = std::thread([this] { serveTerminals(); });
+        return;
+    }
     g_signal_connect(handler, "handle-read", G_CALLBACK(onRead), this);
     g_signal_connect(handler, "handle-write", G_CALLBACK(onWrite), this);
 }
 
 HidrawTestbed::~HidrawTestbed()
 {
+    bServing = false;
+    if (server.joinable())
+        server.join();
     for (const auto& entry : nodes)
         umockdev_testbed_detach_ioctl(testbed, entry.first.c_str(), nullptr);
     g_object_unref(handler);
@@ -109,14 +119,29 @@ void HidrawTestbed::plugIn(int nHidraw, Kind kind)
         "P: " + parent + "/hidraw/" + name + "\nN: " + name + "\nL: device=../../../" + szHid + "\n"
         "E: SUBSYSTEM=hidraw\nE: DEVNAME=" + devicePath(nHidraw) + "\n";
     GError* error = nullptr;
-    if (!umockdev_testbed_add_from_string(testbed, description.c_str(), &error)
-        || !umockdev_testbed_attach_ioctl(testbed, devicePath(nHidraw).c_str(), handler, &error)) {
+    // The handler comes first: a listener on the udev monitor (Wine's HID bus) opens the node
+    // as soon as the device is announced.
+    if (!umockdev_testbed_attach_ioctl(testbed, devicePath(nHidraw).c_str(), handler, &error)
+        || !umockdev_testbed_add_from_string(testbed, description.c_str(), &error)) {
         const std::string message = error ? error->message : "unknown error";
         g_clear_error(&error);
         throw std::runtime_error("umockdev: " + message);
     }
+    auto node = std::make_shared<Node>();
+    node->kind = kind;
+    node->sysPath = "/sys" + parent;
+    node->filePath = fileBehind(nHidraw);
+    node->nHidraw = nHidraw;
+    if (bServing && kind == Kind::Instrument) {
+        // Raw, so that report bytes pass the terminal unchanged.
+        node->nTerminal = umockdev_testbed_get_dev_fd(testbed, devicePath(nHidraw).c_str());
+        termios raw{};
+        ::tcgetattr(node->nTerminal, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(node->nTerminal, TCSANOW, &raw);
+    }
     std::lock_guard<std::mutex> lock(mutex);
-    nodes[devicePath(nHidraw)] = std::make_shared<Node>(Node{kind, "/sys" + parent, fileBehind(nHidraw), false, {}});
+    nodes[devicePath(nHidraw)] = node;
 }
 
 void HidrawTestbed::unplug(int nHidraw)
@@ -132,8 +157,10 @@ void HidrawTestbed::unplug(int nHidraw)
         nodes.erase(it);
     }
     changed.notify_all();
+    const std::string hidrawPath = node->sysPath + "/hidraw/hidraw" + std::to_string(nHidraw);
+    umockdev_testbed_uevent(testbed, hidrawPath.c_str(), "remove");
     umockdev_testbed_detach_ioctl(testbed, devicePath(nHidraw).c_str(), nullptr);
-    umockdev_testbed_remove_device(testbed, (node->sysPath + "/hidraw/hidraw" + std::to_string(nHidraw)).c_str());
+    umockdev_testbed_remove_device(testbed, hidrawPath.c_str());
     umockdev_testbed_remove_device(testbed, node->sysPath.c_str());
 }
 
@@ -286,18 +313,72 @@ gboolean HidrawTestbed::onWrite(UMockdevIoctlBase*, UMockdevIoctlClient* client,
         return TRUE;
     }
     if (node->kind == Kind::Instrument) {
-        self->requestLog.emplace_back(arg->data, arg->data + arg->data_len);
-        const std::vector<uint8_t>& request = self->requestLog.back();
-        if (self->requestLog.size() == self->nCutOffAt) {
-            node->bGone = true;
-        } else {
-            std::vector<uint8_t> reply = self->instrument.replyTo(request, kInstrumentReportLength);
-            if (!reply.empty())
-                node->replies.emplace_back(reply.begin() + 1, reply.end());  // hidraw hands it over without the report id
-        }
+        std::vector<uint8_t> reply = self->takeRequest(*node, {arg->data, arg->data + arg->data_len});
+        if (!reply.empty())
+            node->replies.push_back(std::move(reply));
     }
     lock.unlock();
     self->changed.notify_all();
     complete(client, arg->data_len);
     return TRUE;
+}
+
+// Logs one output report that reached the instrument (called with the lock held) and gives its
+// answer without the report id, as hidraw hands it over; nothing when the instrument ignores the
+// request or is cut off by it.
+std::vector<uint8_t> HidrawTestbed::takeRequest(Node& node, std::vector<uint8_t> request)
+{
+    requestLog.push_back(std::move(request));
+    if (requestLog.size() == nCutOffAt) {
+        node.bGone = true;
+        return {};
+    }
+    std::vector<uint8_t> reply = instrument.replyTo(requestLog.back(), kInstrumentReportLength);
+    if (!reply.empty())
+        reply.erase(reply.begin());
+    return reply;
+}
+
+// The instrument's side of the terminals: whole output reports in, one answer out for each.
+void HidrawTestbed::serveTerminals()
+{
+    while (bServing) {
+        std::vector<pollfd> entries;
+        std::vector<std::shared_ptr<Node>> served;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            for (const auto& named : nodes)
+                if (named.second->nTerminal >= 0) {
+                    entries.push_back({named.second->nTerminal, POLLIN, 0});
+                    served.push_back(named.second);
+                }
+        }
+        bool bRead = false;
+        if (::poll(entries.data(), entries.size(), 50) > 0) {
+            for (size_t i = 0; i < entries.size(); ++i) {
+                uint8_t buffer[256];
+                const ssize_t nRead = (entries[i].revents & POLLIN) ? ::read(entries[i].fd, buffer, sizeof buffer) : 0;
+                if (nRead <= 0)
+                    continue;
+                bRead = true;
+                Node& node = *served[i];
+                std::unique_lock<std::mutex> lock(mutex);
+                node.written.insert(node.written.end(), buffer, buffer + nRead);
+                while (!node.bGone && node.written.size() >= size_t(kInstrumentReportLength)) {
+                    const auto end = node.written.begin() + kInstrumentReportLength;
+                    const std::vector<uint8_t> reply = takeRequest(node, {node.written.begin(), end});
+                    node.written.erase(node.written.begin(), end);
+                    if (!reply.empty() && ::write(node.nTerminal, reply.data(), reply.size()) < 0)
+                        break;
+                }
+                if (node.bGone) {
+                    lock.unlock();
+                    unplug(node.nHidraw);
+                }
+            }
+        }
+        // With no file open on a node, its far end reports a hang-up at once: do not spin.
+        if (!bRead)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }

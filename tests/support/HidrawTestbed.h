@@ -3,6 +3,7 @@
 #include "HidrawIo.h"
 #include "InstrumentModel.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 typedef struct _UMockdevTestbed UMockdevTestbed;
@@ -21,13 +23,19 @@ typedef struct _UMockdevIoctlClient UMockdevIoctlClient;
 // answers from an InstrumentModel; a keyboard and a mouse only tell their ids and descriptors.
 // The program must run with umockdev's preload library (umockdev-wrapper). The calls are answered
 // on umockdev's own thread; every method here may be called meanwhile.
+//
+// With Transfers::OnTerminal the instrument's reads and writes go to the terminal that umockdev
+// puts behind each node, and a thread of this object serves its other end. There poll() works,
+// so programs in other processes that wait with poll() (Wine's HID bus) can be served too;
+// a cut-off then unplugs the instrument.
 class HidrawTestbed
 {
 public:
     enum class Kind { Instrument, Keyboard, Mouse };
+    enum class Transfers { Answered, OnTerminal };
     static constexpr int kInstrumentReportLength = 65;  // 64 bytes and the report id
 
-    HidrawTestbed();
+    explicit HidrawTestbed(Transfers transfers = Transfers::Answered);
     ~HidrawTestbed();
     HidrawTestbed(const HidrawTestbed&) = delete;
     HidrawTestbed& operator=(const HidrawTestbed&) = delete;
@@ -58,11 +66,16 @@ private:
         std::string filePath;  // what an open file of the node shows in /proc/self/fd
         bool bGone = false;
         std::deque<std::vector<uint8_t>> replies;  // input reports without their report id
+        int nHidraw = -1;
+        int nTerminal = -1;            // the far end of the node's terminal (OnTerminal)
+        std::vector<uint8_t> written;  // bytes from it not yet a whole output report
     };
 
     static int onIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
     static int onRead(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
     static int onWrite(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
+    std::vector<uint8_t> takeRequest(Node& node, std::vector<uint8_t> request);
+    void serveTerminals();
     std::shared_ptr<Node> nodeOf(const char* szDevicePath) const;
     int waitForReport(pollfd& entry, int nTimeoutMs);
     static std::string devicePath(int nHidraw);
@@ -76,4 +89,6 @@ private:
     InstrumentModel instrument;
     std::vector<std::vector<uint8_t>> requestLog;
     size_t nCutOffAt = 0;  // request count at which the instrument goes; 0 never
+    std::atomic<bool> bServing;
+    std::thread server;  // serves the terminals (OnTerminal)
 };

@@ -1,0 +1,90 @@
+// Runs a command on an emulated Linux HID bus that carries the instrument with the demo groups,
+// for a program in another process: the Windows check under Wine, whose HID bus reads hidraw
+// devices through udev. Run under umockdev-wrapper:
+//
+//   instrument_bed [--cut-off-after N] -- COMMAND [ARGUMENT...]
+//
+// The command's standard output passes through line by line. With --cut-off-after, the
+// instrument is unplugged when the Nth request reaches it, and plugged in again (as the next
+// hidraw device) once the command prints the line "absent". Exit code: the command's, 70 if the bed fails.
+#include "HidrawTestbed.h"
+#include "SimulatedInstrument.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kBedFailed = 70;
+
+// Starts the command with its standard output on a pipe; the read end, or null.
+FILE* startCommand(char* argv[], pid_t& pid)
+{
+    int ends[2];
+    if (::pipe(ends) != 0)
+        return nullptr;
+    pid = ::fork();
+    if (pid == 0) {
+        ::dup2(ends[1], STDOUT_FILENO);
+        ::close(ends[0]);
+        ::close(ends[1]);
+        ::execvp(argv[0], argv);
+        std::perror(argv[0]);
+        std::_Exit(127);
+    }
+    ::close(ends[1]);
+    return pid > 0 ? ::fdopen(ends[0], "r") : nullptr;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    int nCutOff = 0;
+    int nArg = 1;
+    if (nArg + 1 < argc && std::strcmp(argv[nArg], "--cut-off-after") == 0) {
+        nCutOff = std::atoi(argv[nArg + 1]);
+        nArg += 2;
+    }
+    if (nArg + 1 >= argc || std::strcmp(argv[nArg], "--") != 0 || !HidrawTestbed::preloaded()) {
+        std::fprintf(stderr, "usage: umockdev-wrapper instrument_bed [--cut-off-after N] -- COMMAND...\n");
+        return 64;
+    }
+    try {
+        HidrawTestbed bed(HidrawTestbed::Transfers::OnTerminal);
+        for (int nGroup = 1; nGroup <= 10; ++nGroup)
+            bed.setGroup(nGroup, SimulatedInstrument::demoGroup(nGroup));
+        bed.plugIn(0, HidrawTestbed::Kind::Instrument);
+        if (nCutOff > 0)
+            bed.cutOffAfterRequests(nCutOff);
+
+        pid_t pid = -1;
+        FILE* output = startCommand(argv + nArg + 1, pid);
+        if (!output)
+            return kBedFailed;
+        bool bPluggedInAgain = false;
+        char szLine[4096];
+        while (std::fgets(szLine, sizeof szLine, output)) {
+            std::fputs(szLine, stdout);
+            std::fflush(stdout);
+            szLine[std::strcspn(szLine, "\r\n")] = '\0';  // a Windows console ends lines with CR LF
+            const bool bCutOff = nCutOff > 0 && bed.requests().size() >= size_t(nCutOff);
+            if (bCutOff && !bPluggedInAgain && std::strcmp(szLine, "absent") == 0) {
+                bed.plugIn(1, HidrawTestbed::Kind::Instrument);
+                bPluggedInAgain = true;
+            }
+        }
+        std::fclose(output);
+        int nStatus = 0;
+        if (::waitpid(pid, &nStatus, 0) != pid)
+            return kBedFailed;
+        return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : kBedFailed;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "instrument_bed: %s\n", error.what());
+        return kBedFailed;
+    }
+}
