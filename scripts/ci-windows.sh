@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Cross-compiles the Windows HID layer, with the device link's Qt-free code under it, with
-# MinGW-w64 into a small console program, and runs that under Wine: it walks Wine's HID class
-# and, with no instrument there, must say "absent" and end cleanly, without crash or hang.
+# MinGW-w64 into a small console program, and runs that under Wine, whose HID stack (SetupAPI,
+# the HID class driver, overlapped file I/O) sits on Linux hidraw devices:
+#   - with no instrument it must say "absent" and end cleanly, without crash or hang;
+#   - on the emulated HID bus (umockdev, the instrument with the demo groups) it downloads a
+#     group, loses the instrument part-way, sees it gone and back, and downloads the group
+#     again; the output must match tests/device/windows_check.expected.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build-windows-check
@@ -27,6 +31,11 @@ exe="$out/windows_check.exe"
 "$cxx" -static -o "$exe" "${objects[@]}" -lsetupapi -lhid
 echo "linked $exe"
 
+echo "== the emulated HID bus (Linux build)"
+[ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target instrument_bed >/dev/null
+bed=build/tests/device/instrument_bed
+
 # A throwaway Wine prefix, quiet, without the Mono and Gecko set-up a first start offers.
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d)
@@ -35,13 +44,31 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 echo "== a fresh Wine prefix"
 timeout 120 wine wineboot --init
+# Wine 8 starts its udev (hidraw) bus only when its SDL bus is switched off.
+timeout 60 wine reg add 'HKLM\System\CurrentControlSet\Services\winebus' /v "Enable SDL" /t REG_DWORD /d 0 /f
+wineserver -w
+
+# Runs the check ($0 the program, then group and seconds to wait) in a Wine session of its own
+# that ends with it, while any bed is still there; output line by line (the bed follows it),
+# without CR.
+run_check='timeout 90 wine "$0" "$@" | sed -u "s/\r\$//"; status=${PIPESTATUS[0]}; wineserver -k || true; exit "$status"'
 
 echo "== $exe under Wine, no instrument"
 status=0
-output=$(timeout 60 wine "$exe" | tr -d '\r') || status=$?  # the console writes CR LF
+output=$(bash -c "$run_check" "$exe" 1 0) || status=$?
 echo "$output"
-wineserver -w  # the prefix goes only after Wine has let go of it
 if [ "$status" -ne 0 ] || ! grep -qx absent <<<"$output"; then
   echo "expected \"absent\" and exit code 0, got exit code $status" >&2
+  exit 1
+fi
+
+echo "== $exe under Wine on the emulated HID bus, the instrument unplugged at the 4th request"
+status=0
+output=$(timeout 150 umockdev-wrapper "$bed" --cut-off-after 4 -- bash -c "$run_check" "$exe" 2 20) || status=$?
+echo "$output"
+# From the instrument found on: the device path as Wine names it is not the check's business.
+if [ "$status" -ne 0 ] || ! diff -u tests/device/windows_check.expected \
+     <(sed -n '/^found /,$p' <<<"$output" | sed 's/^found .*/found/'); then
+  echo "the download under Wine differs from the expected one (exit code $status)" >&2
   exit 1
 fi
