@@ -140,5 +140,6 @@ short CHidDevice::exchange()
 {
     if (write() <= 0)
         return -2;
+    flushProgress();  // while the instrument prepares its answer
     return static_cast<short>(read());
 }

@@ -58,7 +58,8 @@ private:
     static bool fitsBuffers(const HidCaps& found);
     int finishTransfer(const HidTransfer& transfer, const char* szTimeoutText, const char* szErrorText);
     void prepareRequest(uint8_t nCommand, int nGroup, int nRecord);
-    void reportProgress(int n) const;
+    void deferProgress(int n);  // reported at the next request sent, or by flushProgress
+    void flushProgress();
 
     HidPlatform& platform;
     ProgressFn progress;
@@ -73,4 +74,5 @@ private:
     const int nProductId = kProductId;
     MeasureRecord* pRecords = nullptr;  // the last download, until taken
     int nRecordCount = 0;
+    int nPendingProgress = 0;  // 0: none; a real value is never 0
 };

@@ -11,10 +11,20 @@ void CHidDevice::prepareRequest(uint8_t nCommand, int nGroup, int nRecord)
     outReport[3] = static_cast<uint8_t>(nRecord);
 }
 
-void CHidDevice::reportProgress(int n) const
+// Progress goes out while the instrument works on the next request: handing a value to another
+// thread can cost tens of microseconds (waking it), which would otherwise add to every record's
+// time on the wire. The order of the values stays as it is.
+void CHidDevice::deferProgress(int n)
 {
-    if (progress)
-        progress(n);
+    flushProgress();
+    nPendingProgress = n;
+}
+
+void CHidDevice::flushProgress()
+{
+    if (nPendingProgress != 0 && progress)
+        progress(nPendingProgress);
+    nPendingProgress = 0;
 }
 
 short CHidDevice::groupSize(int nGroup)
@@ -44,14 +54,15 @@ short CHidDevice::collectGroup(int nGroup)
     const short nCount = groupSize(nGroup);
     if (nCount < 0)
         return nCount;
-    reportProgress(nCount | kProgressMaximumFlag);
+    deferProgress(nCount | kProgressMaximumFlag);
 
     pRecords = AllocGroup(nCount);
     nRecordCount = nCount;
     for (int i = 0; i < nCount; ++i) {
         readRecord(nGroup, i, pRecords[i]);
-        reportProgress(i + 1);
+        deferProgress(i + 1);
     }
+    flushProgress();
     return nCount;
 }
 

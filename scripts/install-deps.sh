@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qtbase5-dev qttools5-dev-tools qttools5-dev libqwt-qt5-dev
   xvfb xauth imagemagick poppler-utils xdotool fonts-dejavu-core
+  umockdev libumockdev-dev
 )
 if [ "${1:-}" = "--ci" ]; then
   # Extra checks that CI runs: the Windows build run under Wine, and the fuzzers.

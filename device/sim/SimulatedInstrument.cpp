@@ -54,8 +54,9 @@ public:
         std::vector<uint8_t> request(pReport, pReport + nLen);
         if (device->bInstrument && !bus.bSilent) {
             std::vector<uint8_t> reply = bus.instrument.replyTo(request, bus.nInputLength);
+            const Clock::time_point now = Clock::now();
             if (!reply.empty())
-                replies.push_back(std::move(reply));
+                replies.push_back({std::move(reply), now, now + bus.latency});
         }
         bus.requestLog.push_back({path, std::move(request)});
         return HidTransfer::done(nLen);
@@ -71,16 +72,21 @@ public:
         if (replies.empty() || (bFault && planned.fault == SimulatedInstrument::Fault::Timeout))
             return timeOut(lock);
 
-        const std::vector<uint8_t> reply = std::move(replies.front());
+        Reply pending = std::move(replies.front());
         replies.pop_front();
+        const std::vector<uint8_t>& reply = pending.report;
         int nReceived = std::min<int>(nLen, static_cast<int>(reply.size()));
         if (bFault && planned.fault == SimulatedInstrument::Fault::ShortReply)
             nReceived = std::min(nReceived, planned.nShortLength);
-        const std::chrono::microseconds latency = bus.latency;
         lock.unlock();
 
-        if (latency.count() > 0)
-            std::this_thread::sleep_for(latency);
+        waitUntil(pending.ready);
+        if (pending.ready > pending.sent) {
+            const Clock::duration late = Clock::now() - pending.ready;
+            lock.lock();
+            bus.lateReplies += late;
+            lock.unlock();
+        }
         std::memcpy(pReport, reply.data(), static_cast<size_t>(nReceived));
         return HidTransfer::done(nReceived);
     }
@@ -99,7 +105,24 @@ private:
     SimulatedInstrument& bus;
     const unsigned nSerial;
     const std::string path;
-    std::deque<std::vector<uint8_t>> replies;
+    using Clock = std::chrono::steady_clock;
+    struct Reply
+    {
+        std::vector<uint8_t> report;
+        Clock::time_point sent;   // when its request arrived
+        Clock::time_point ready;  // latency after that
+    };
+
+    // The instrument answers on time: sleep to shortly before, then spin, as a plain sleep
+    // overshoots by a hundred microseconds or more, far more than the link's own cost.
+    static void waitUntil(Clock::time_point ready)
+    {
+        std::this_thread::sleep_until(ready - std::chrono::microseconds(500));
+        while (Clock::now() < ready) {
+        }
+    }
+
+    std::deque<Reply> replies;
 };
 
 SimulatedInstrument::SimulatedInstrument() = default;
@@ -217,6 +240,13 @@ void SimulatedInstrument::clearRequests()
 {
     std::lock_guard<std::mutex> lock(mutex);
     requestLog.clear();
+    lateReplies = std::chrono::nanoseconds(0);
+}
+
+std::chrono::nanoseconds SimulatedInstrument::lateness() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return lateReplies;
 }
 
 int SimulatedInstrument::scanCount() const

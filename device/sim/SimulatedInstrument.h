@@ -50,7 +50,7 @@ public:
     void unplug(const std::string& path);  // connections to it fail from now on
 
     void setReportLengths(int nInput, int nOutput);
-    void setLatency(std::chrono::microseconds latency);        // before each reply
+    void setLatency(std::chrono::microseconds latency);        // from a request to its reply
     void setTimeoutWait(std::chrono::milliseconds wait);       // how long a time-out takes, 0 by default
     void setSilent(bool bSilent);                              // requests arrive, no reply ever comes
     // The nTransfer-th write or read from now (1 is the next) goes wrong; a ShortReply read
@@ -58,7 +58,10 @@ public:
     void injectFault(int nTransfer, Fault fault, int nShortLength = 0);
 
     std::vector<SimRequest> requests() const;  // every output report that arrived, in order
-    void clearRequests();
+    void clearRequests();  // also the lateness below
+    // With a latency: how much later than due the replies came in all, through the scheduler's
+    // late wake-ups; the rest of a download's time is the floor and the program's own.
+    std::chrono::nanoseconds lateness() const;
     int scanCount() const;  // devicePaths() calls
     int openCount() const;  // successful opens
 
@@ -102,4 +105,5 @@ private:
     bool bSilent = false;
     int nScans = 0;
     int nOpens = 0;
+    std::chrono::nanoseconds lateReplies{0};
 };

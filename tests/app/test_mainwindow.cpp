@@ -5,6 +5,7 @@
 #include "ModalAnswerer.h"
 #include "MyPrint.h"
 #include "MyWndControl.h"
+#include "QHard.h"
 #include "SampleGroup.h"
 
 #include <QtTest>
@@ -107,6 +108,9 @@ private slots:
         w.slotValidDev(1);
         QVERIFY(button(MyWndControl::LoadData)->isEnabled());
         QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device Connected"));
+        w.slotValidDev(QHard::kNoPermission);
+        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
+        QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device found, but no permission to open it: install the udev rule (see README)"));
         w.slotValidDev(0);
         QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
         QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device Disconnected"));

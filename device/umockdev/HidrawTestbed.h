@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <condition_variable>
-#include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
@@ -18,11 +17,12 @@ typedef struct _UMockdevTestbed UMockdevTestbed;
 typedef struct _UMockdevIoctlBase UMockdevIoctlBase;
 typedef struct _UMockdevIoctlClient UMockdevIoctlClient;
 
-// An emulated Linux HID bus (umockdev): /sys/class/hidraw entries with their parent HID devices,
-// and /dev/hidrawN nodes whose ioctl, read and write calls this object answers. The instrument
-// answers from an InstrumentModel; a keyboard and a mouse only tell their ids and descriptors.
-// The program must run with umockdev's preload library (umockdev-wrapper). The calls are answered
-// on umockdev's own thread; every method here may be called meanwhile.
+// A Linux HID bus emulated in user space (umockdev), to run the hidraw layer without hardware:
+// /sys/class/hidraw entries with their parent HID devices, and /dev/hidrawN nodes whose ioctl,
+// read and write calls this object answers. The instrument answers from an InstrumentModel; a
+// keyboard and a mouse only tell their ids and descriptors. The program must run with umockdev's
+// preload library (umockdev-wrapper). The calls are answered on umockdev's own thread; every
+// method here may be called meanwhile.
 //
 // With Transfers::OnTerminal the instrument's reads and writes go to the terminal that umockdev
 // puts behind each node, and a thread of this object serves its other end. There poll() works,
@@ -46,12 +46,12 @@ public:
     void plugIn(int nHidraw, Kind kind);  // /dev/hidrawN and its sysfs entries
     void unplug(int nHidraw);             // the entries go; open files fail as after an unplug
     // The instrument is pulled out right after the nth request from now (1 the next) reached it,
-    // before it answers: the open files fail as after an unplug, the entries stay until unplug().
+    // before it answers: its open files fail as after an unplug; the entries stay until unplug().
     void cutOffAfterRequests(int nRequests);
     std::vector<std::vector<uint8_t>> requests() const;  // as the instrument received them
 
-    // For a program run as another user: every user may reach the bed; then, like a node
-    // without a udev rule, the chosen node opens for root only.
+    // For a program run as another user: every user may reach the bed and its nodes; then,
+    // like a node without a udev rule, the chosen one opens for root only.
     void openToAllUsers();
     void denyOpen(int nHidraw);
 
@@ -62,27 +62,28 @@ private:
     struct Node
     {
         Kind kind;
-        std::string sysPath;   // of the parent HID device
-        std::string filePath;  // what an open file of the node shows in /proc/self/fd
+        std::string sysPath;   // of the hidraw device; its parent is the HID device
+        std::string filePath;  // what the node links to, as an open file shows in /proc/self/fd
         bool bGone = false;
         std::deque<std::vector<uint8_t>> replies;  // input reports without their report id
         int nHidraw = -1;
         int nTerminal = -1;            // the far end of the node's terminal (OnTerminal)
         std::vector<uint8_t> written;  // bytes from it not yet a whole output report
     };
+    using Serve = void (HidrawTestbed::*)(Node&, UMockdevIoctlClient*);
 
-    static int onIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
-    static int onRead(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
-    static int onWrite(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
+    template <Serve serve>
+    static int dispatch(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
+    void serveIoctl(Node& node, UMockdevIoctlClient* client);
+    void serveRead(Node& node, UMockdevIoctlClient* client);
+    void serveWrite(Node& node, UMockdevIoctlClient* client);
     std::vector<uint8_t> takeRequest(Node& node, std::vector<uint8_t> request);
     void serveTerminals();
-    std::shared_ptr<Node> nodeOf(const char* szDevicePath) const;
     int waitForReport(pollfd& entry, int nTimeoutMs);
-    static std::string devicePath(int nHidraw);
-    std::string fileBehind(int nHidraw) const;  // what the emulated node links to
 
     UMockdevTestbed* testbed;
     UMockdevIoctlBase* handler;
+    std::string root;  // $UMOCKDEV_DIR
     mutable std::mutex mutex;
     std::condition_variable changed;
     std::map<std::string, std::shared_ptr<Node>> nodes;  // by /dev path
