@@ -33,8 +33,8 @@ echo "linked $exe"
 
 echo "== the emulated HID bus (Linux build)"
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target instrument_bed >/dev/null
-bed=build/tests/device/instrument_bed
+cmake --build build --target instrument-bed >/dev/null
+bed=build/tools/instrument-bed
 
 # A throwaway Wine prefix, quiet, without the Mono and Gecko set-up a first start offers.
 export WINEPREFIX

@@ -2,7 +2,7 @@
 // for a program in another process: the Windows check under Wine, whose HID bus reads hidraw
 // devices through udev. Run under umockdev-wrapper:
 //
-//   instrument_bed [--cut-off-after N] -- COMMAND [ARGUMENT...]
+//   instrument-bed [--cut-off-after N] -- COMMAND [ARGUMENT...]
 //
 // The command's standard output passes through line by line. With --cut-off-after, the
 // instrument is unplugged when the Nth request reaches it, and plugged in again (as the next
@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
         nArg += 2;
     }
     if (nArg + 1 >= argc || std::strcmp(argv[nArg], "--") != 0 || !HidrawTestbed::preloaded()) {
-        std::fprintf(stderr, "usage: umockdev-wrapper instrument_bed [--cut-off-after N] -- COMMAND...\n");
+        std::fprintf(stderr, "usage: umockdev-wrapper instrument-bed [--cut-off-after N] -- COMMAND...\n");
         return 64;
     }
     try {
@@ -84,7 +84,7 @@ int main(int argc, char* argv[])
             return kBedFailed;
         return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : kBedFailed;
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "instrument_bed: %s\n", error.what());
+        std::fprintf(stderr, "instrument-bed: %s\n", error.what());
         return kBedFailed;
     }
 }
