@@ -40,8 +40,9 @@ void printRecord(int nIndex, const MeasureRecord& rec)
 {
     char szDate[16] = "-";
     const std::time_t tDate = static_cast<std::time_t>(rec.tDate);
-    if (rec.tDate != 0)
-        std::strftime(szDate, sizeof szDate, "%Y-%m-%d", std::localtime(&tDate));
+    const std::tm* pDay = rec.tDate != 0 ? std::localtime(&tDate) : nullptr;  // none for a failed header
+    if (pDay)
+        std::strftime(szDate, sizeof szDate, "%Y-%m-%d", pDay);
     std::printf("%d: material %u unit %u angle %u probe %u date %s min %g max %g avg %g values",
                 nIndex + 1, rec.nMaterial, rec.nUnit, rec.nAngle, rec.nProbe, szDate, rec.fMin,
                 rec.fMax, rec.fAvg);
