@@ -2,11 +2,13 @@
 // for a program in another process: the Windows check under Wine, whose HID bus reads hidraw
 // devices through udev. Run under umockdev-wrapper:
 //
-//   instrument-bed [--cut-off-after N] -- COMMAND [ARGUMENT...]
+//   instrument-bed [--unplug-after N | --silent-after N] -- COMMAND [ARGUMENT...]
 //
-// The command's standard output passes through line by line. With --cut-off-after, the
-// instrument is unplugged when the Nth request reaches it, and plugged in again (as the next
-// hidraw device) once the command prints the line "absent". Exit code: the command's, 70 if the bed fails.
+// The command's standard output passes through line by line. With --unplug-after the instrument
+// is unplugged when the Nth request reaches it; with --silent-after it answers none from the
+// Nth request on and is unplugged once the command prints "transfer failed, instrument dropped".
+// Either way it is plugged in again (as the next hidraw device) once the command then prints
+// "absent". Exit code: the command's, 70 if the bed fails.
 #include "HidrawTestbed.h"
 #include "SimulatedInstrument.h"
 
@@ -44,14 +46,14 @@ FILE* startCommand(char* argv[], pid_t& pid)
 
 int main(int argc, char* argv[])
 {
-    int nCutOff = 0;
     int nArg = 1;
-    if (nArg + 1 < argc && std::strcmp(argv[nArg], "--cut-off-after") == 0) {
-        nCutOff = std::atoi(argv[nArg + 1]);
+    const bool bUnplug = nArg + 1 < argc && std::strcmp(argv[nArg], "--unplug-after") == 0;
+    const bool bSilent = nArg + 1 < argc && std::strcmp(argv[nArg], "--silent-after") == 0;
+    const int nRequests = bUnplug || bSilent ? std::atoi(argv[nArg + 1]) : 0;
+    if (bUnplug || bSilent)
         nArg += 2;
-    }
     if (nArg + 1 >= argc || std::strcmp(argv[nArg], "--") != 0 || !HidrawTestbed::preloaded()) {
-        std::fprintf(stderr, "usage: umockdev-wrapper instrument-bed [--cut-off-after N] -- COMMAND...\n");
+        std::fprintf(stderr, "usage: umockdev-wrapper instrument-bed [--unplug-after N | --silent-after N] -- COMMAND...\n");
         return 64;
     }
     try {
@@ -59,21 +61,29 @@ int main(int argc, char* argv[])
         for (int nGroup = 1; nGroup <= 10; ++nGroup)
             bed.setGroup(nGroup, SimulatedInstrument::demoGroup(nGroup));
         bed.plugIn(0, HidrawTestbed::Kind::Instrument);
-        if (nCutOff > 0)
-            bed.cutOffAfterRequests(nCutOff);
+        if (bUnplug)
+            bed.cutOffAfterRequests(nRequests);
+        if (bSilent)
+            bed.silenceAfterRequests(nRequests);
 
         pid_t pid = -1;
         FILE* output = startCommand(argv + nArg + 1, pid);
         if (!output)
             return kBedFailed;
+        bool bDropped = false;
         bool bPluggedInAgain = false;
         char szLine[4096];
         while (std::fgets(szLine, sizeof szLine, output)) {
             std::fputs(szLine, stdout);
             std::fflush(stdout);
             szLine[std::strcspn(szLine, "\r\n")] = '\0';  // a Windows console ends lines with CR LF
-            const bool bCutOff = nCutOff > 0 && bed.requests().size() >= size_t(nCutOff);
-            if (bCutOff && !bPluggedInAgain && std::strcmp(szLine, "absent") == 0) {
+            if (!bDropped && std::strcmp(szLine, "transfer failed, instrument dropped") == 0) {
+                bDropped = true;
+                if (bSilent) {
+                    bed.unplug(0);
+                    bed.silenceAfterRequests(0);
+                }
+            } else if (bDropped && !bPluggedInAgain && std::strcmp(szLine, "absent") == 0) {
                 bed.plugIn(1, HidrawTestbed::Kind::Instrument);
                 bPluggedInAgain = true;
             }

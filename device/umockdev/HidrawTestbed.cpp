@@ -164,6 +164,12 @@ void HidrawTestbed::cutOffAfterRequests(int nMore)
     nCutOffAt = requestLog.size() + size_t(nMore);
 }
 
+void HidrawTestbed::silenceAfterRequests(int nMore)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    nSilentFrom = nMore > 0 ? requestLog.size() + size_t(nMore) : 0;
+}
+
 std::vector<std::vector<uint8_t>> HidrawTestbed::requests() const
 {
     std::lock_guard<std::mutex> lock(mutex);
@@ -288,7 +294,7 @@ void HidrawTestbed::serveWrite(Node& node, UMockdevIoctlClient* client)
 
 // Logs one output report that reached the instrument (called with the lock held) and gives its
 // answer as hidraw hands it over, without report id 0; nothing when the instrument ignores the
-// request or is cut off by it.
+// request, is silent or is cut off by it.
 std::vector<uint8_t> HidrawTestbed::takeRequest(Node& node, std::vector<uint8_t> request)
 {
     requestLog.push_back(std::move(request));
@@ -296,6 +302,8 @@ std::vector<uint8_t> HidrawTestbed::takeRequest(Node& node, std::vector<uint8_t>
         node.bGone = true;
         return {};
     }
+    if (nSilentFrom > 0 && requestLog.size() >= nSilentFrom)
+        return {};
     std::vector<uint8_t> reply = instrument.replyTo(requestLog.back(), kInstrumentReportLength);
     if (!reply.empty())
         reply.erase(reply.begin());

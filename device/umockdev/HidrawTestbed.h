@@ -48,6 +48,9 @@ public:
     // The instrument is pulled out right after the nth request from now (1 the next) reached it,
     // before it answers: its open files fail as after an unplug; the entries stay until unplug().
     void cutOffAfterRequests(int nRequests);
+    // From the nth request from now on (1 the next) the instrument hears requests and answers
+    // none, as a hung instrument; 0 lets it answer again.
+    void silenceAfterRequests(int nRequests);
     std::vector<std::vector<uint8_t>> requests() const;  // as the instrument received them
 
     // For a program run as another user: every user may reach the bed and its nodes; then,
@@ -90,6 +93,7 @@ private:
     InstrumentModel instrument;
     std::vector<std::vector<uint8_t>> requestLog;
     size_t nCutOffAt = 0;  // request count at which the instrument goes; 0 never
+    size_t nSilentFrom = 0;  // request count from which the instrument answers nothing; 0 never
     std::atomic<bool> bServing;
     std::thread server;  // serves the terminals (OnTerminal)
 };
