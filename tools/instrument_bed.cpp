@@ -5,18 +5,22 @@
 //   instrument-bed [--unplug-after N | --silent-after N] -- COMMAND [ARGUMENT...]
 //
 // The command's standard output passes through line by line. With --unplug-after the instrument
-// is unplugged when the Nth request reaches it; with --silent-after it answers none from the
-// Nth request on and is unplugged once the command prints "transfer failed, instrument dropped".
-// Either way it is plugged in again (as the next hidraw device) once the command then prints
-// "absent". Exit code: the command's, 70 if the bed fails.
+// is pulled out when the Nth request reaches it (its node hangs up); with --silent-after it hears
+// the Nth request and those after it but answers none. Once the command prints "transfer failed,
+// instrument dropped" the instrument's entries go, and once it then prints "absent" the
+// instrument is plugged in again (as the next hidraw device). Exit code: the command's, 70 if the
+// bed fails.
 #include "HidrawTestbed.h"
 #include "SimulatedInstrument.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +35,9 @@ FILE* startCommand(char* argv[], pid_t& pid)
         return nullptr;
     pid = ::fork();
     if (pid == 0) {
+        // The nodes are terminals here, and a process that opens one may make it its controlling
+        // terminal: the hang-up of an unplug would then kill it, which no real hidraw node does.
+        std::signal(SIGHUP, SIG_IGN);
         ::dup2(ends[1], STDOUT_FILENO);
         ::close(ends[0]);
         ::close(ends[1]);
@@ -57,7 +64,7 @@ int main(int argc, char* argv[])
         return 64;
     }
     try {
-        HidrawTestbed bed(HidrawTestbed::Transfers::OnTerminal);
+        HidrawTestbed bed;
         for (int nGroup = 1; nGroup <= 10; ++nGroup)
             bed.setGroup(nGroup, SimulatedInstrument::demoGroup(nGroup));
         bed.plugIn(0, HidrawTestbed::Kind::Instrument);
@@ -79,11 +86,12 @@ int main(int argc, char* argv[])
             szLine[std::strcspn(szLine, "\r\n")] = '\0';  // a Windows console ends lines with CR LF
             if (!bDropped && std::strcmp(szLine, "transfer failed, instrument dropped") == 0) {
                 bDropped = true;
-                if (bSilent) {
-                    bed.unplug(0);
-                    bed.silenceAfterRequests(0);
-                }
+                bed.unplug(0);
+                bed.silenceAfterRequests(0);
             } else if (bDropped && !bPluggedInAgain && std::strcmp(szLine, "absent") == 0) {
+                // As a person would, after a moment: Wine removes the old device a little after
+                // its interface is gone, and loses a device of the same id announced meanwhile.
+                std::this_thread::sleep_for(std::chrono::seconds(1));
                 bed.plugIn(1, HidrawTestbed::Kind::Instrument);
                 bPluggedInAgain = true;
             }

@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <poll.h>
 #include <unistd.h>
 
 namespace {
@@ -53,9 +54,8 @@ bool hasHidIds(const std::string& ueventPath, uint16_t nVendor, uint16_t nProduc
     return false;
 }
 
-} // namespace
-
-int PollForInput(pollfd& entry, int nTimeoutMs)
+// poll for POLLIN, resumed after signals with the time that is left.
+int pollForInput(pollfd& entry, int nTimeoutMs)
 {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(nTimeoutMs);
@@ -66,6 +66,8 @@ int PollForInput(pollfd& entry, int nTimeoutMs)
             return nReady;
     }
 }
+
+} // namespace
 
 std::vector<std::string> HidrawDevicePaths(const std::string& sysClassDir)
 {
@@ -91,14 +93,13 @@ std::string HidrawDeniedPath(uint16_t nVendor, uint16_t nProduct, const std::str
     return {};
 }
 
-HidTransfer ReadReport(int fd, uint8_t* pReport, int nLen, int nTimeoutMs, bool bPrependReportId,
-                       const ReportWait& wait)
+HidTransfer ReadReport(int fd, uint8_t* pReport, int nLen, int nTimeoutMs, bool bPrependReportId)
 {
     const int nOffset = bPrependReportId ? 1 : 0;
     if (nLen <= nOffset)
         return HidTransfer::failed();
     pollfd entry{fd, POLLIN, 0};
-    const int nReady = wait(entry, nTimeoutMs);
+    const int nReady = pollForInput(entry, nTimeoutMs);
     if (nReady == 0)
         return HidTransfer::timedOut();
     if (nReady < 0 || !(entry.revents & POLLIN))

@@ -2,8 +2,6 @@
 
 #include "HidPlatform.h"
 
-#include <functional>
-#include <poll.h>
 #include <string>
 #include <vector>
 
@@ -17,16 +15,10 @@ std::vector<std::string> HidrawDevicePaths(const std::string& sysClassDir = "/sy
 std::string HidrawDeniedPath(uint16_t nVendor, uint16_t nProduct,
                              const std::string& sysClassDir = "/sys/class/hidraw");
 
-// Waits at most nTimeoutMs for entry.events on entry.fd: poll()'s result and revents.
-using ReportWait = std::function<int(pollfd& entry, int nTimeoutMs)>;
-// poll(), resumed after signals with the time that is left.
-int PollForInput(pollfd& entry, int nTimeoutMs);
-
 // Waits at most nTimeoutMs for one report and reads it. hidraw hands over an unnumbered report
 // without its report id: with bPrependReportId the 0 is put in front, so byte 0 is always the
 // report id and the count includes it.
-HidTransfer ReadReport(int fd, uint8_t* pReport, int nLen, int nTimeoutMs, bool bPrependReportId,
-                       const ReportWait& wait = PollForInput);
+HidTransfer ReadReport(int fd, uint8_t* pReport, int nLen, int nTimeoutMs, bool bPrependReportId);
 
 // Sends one report, byte 0 the report id. The kernel completes or fails the transfer itself.
 HidTransfer WriteReport(int fd, const uint8_t* pReport, int nLen);

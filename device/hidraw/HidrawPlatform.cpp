@@ -1,6 +1,5 @@
-#include "HidrawPlatform.h"
-
 #include "HidReportDescriptor.h"
+#include "HidrawIo.h"
 
 #include <fcntl.h>
 #include <linux/hidraw.h>
@@ -13,8 +12,8 @@ namespace {
 class HidrawConnection : public HidConnection
 {
 public:
-    HidrawConnection(int fd, const ReportWait& wait)
-        : fd(fd), wait(wait)
+    explicit HidrawConnection(int fd)
+        : fd(fd)
     {
         // Read once per open: it tells the report lengths and whether reads carry a report id.
         int nSize = 0;
@@ -54,7 +53,7 @@ public:
 
     HidTransfer read(uint8_t* pReport, int nLen, int nTimeoutMs) override
     {
-        return ReadReport(fd, pReport, nLen, nTimeoutMs, !layout.bNumberedReports, wait);
+        return ReadReport(fd, pReport, nLen, nTimeoutMs, !layout.bNumberedReports);
     }
 
     // A read starts only once poll saw a report, so nothing is ever left pending. A reply that
@@ -63,36 +62,31 @@ public:
 
 private:
     const int fd;
-    const ReportWait& wait;
     HidReportLayout layout;
     bool bLayoutKnown = false;
 };
 
+class HidrawPlatform : public HidPlatform
+{
+public:
+    std::vector<std::string> devicePaths() override { return HidrawDevicePaths(); }
+
+    std::string deniedPath(uint16_t nVendor, uint16_t nProduct) override
+    {
+        return HidrawDeniedPath(nVendor, nProduct);
+    }
+
+    std::unique_ptr<HidConnection> open(const std::string& path, OpenMode mode) override
+    {
+        const int nFlags = O_RDWR | O_CLOEXEC | (mode == ForTransfers ? O_NONBLOCK : 0);
+        const int fd = ::open(path.c_str(), nFlags);
+        if (fd < 0)
+            return nullptr;
+        return std::make_unique<HidrawConnection>(fd);
+    }
+};
+
 } // namespace
-
-HidrawPlatform::HidrawPlatform(ReportWait wait)
-    : wait(std::move(wait))
-{
-}
-
-std::vector<std::string> HidrawPlatform::devicePaths()
-{
-    return HidrawDevicePaths();
-}
-
-std::unique_ptr<HidConnection> HidrawPlatform::open(const std::string& path, OpenMode mode)
-{
-    const int nFlags = O_RDWR | O_CLOEXEC | (mode == ForTransfers ? O_NONBLOCK : 0);
-    const int fd = ::open(path.c_str(), nFlags);
-    if (fd < 0)
-        return nullptr;
-    return std::make_unique<HidrawConnection>(fd, wait);
-}
-
-std::string HidrawPlatform::deniedPath(uint16_t nVendor, uint16_t nProduct)
-{
-    return HidrawDeniedPath(nVendor, nProduct);
-}
 
 HidPlatform& DefaultHidPlatform()
 {

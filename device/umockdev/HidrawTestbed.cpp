@@ -6,14 +6,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <linux/hidraw.h>
 #include <linux/input.h>
-#include <poll.h>
 #include <stdexcept>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -65,27 +64,18 @@ void update(UMockdevIoctlData* data, size_t nOffset, const void* pBytes, size_t 
 
 } // namespace
 
-HidrawTestbed::HidrawTestbed(Transfers transfers)
-    : testbed(umockdev_testbed_new()), handler(umockdev_ioctl_base_new()),
-      bServing(transfers == Transfers::OnTerminal)
+HidrawTestbed::HidrawTestbed()
+    : testbed(umockdev_testbed_new()), handler(umockdev_ioctl_base_new())
 {
     gchar* szRoot = umockdev_testbed_get_root_dir(testbed);
     root = szRoot;
     g_free(szRoot);
     g_signal_connect(handler, "handle-ioctl", G_CALLBACK(dispatch<&HidrawTestbed::serveIoctl>), this);
-    if (bServing) {
-        server = std::thread([this] { serveTerminals(); });
-        return;
-    }
-    g_signal_connect(handler, "handle-read", G_CALLBACK(dispatch<&HidrawTestbed::serveRead>), this);
     g_signal_connect(handler, "handle-write", G_CALLBACK(dispatch<&HidrawTestbed::serveWrite>), this);
 }
 
 HidrawTestbed::~HidrawTestbed()
 {
-    bServing = false;
-    if (server.joinable())
-        server.join();
     for (const auto& named : nodes)
         umockdev_testbed_detach_ioctl(testbed, named.first.c_str(), nullptr);
     g_object_unref(handler);
@@ -124,21 +114,18 @@ void HidrawTestbed::plugIn(int nHidraw, Kind kind)
         g_error_free(error);
         throw std::runtime_error("umockdev: " + message);
     }
-    auto node = std::make_shared<Node>();
-    node->kind = kind;
-    node->sysPath = "/sys" + parent + "/hidraw/" + name;
-    node->filePath = linkTarget(root + devicePath(nHidraw));
-    node->nHidraw = nHidraw;
-    if (bServing && kind == Kind::Instrument) {
-        // Raw, so that report bytes pass the terminal unchanged.
-        node->nTerminal = umockdev_testbed_get_dev_fd(testbed, devicePath(nHidraw).c_str());
-        termios raw{};
-        ::tcgetattr(node->nTerminal, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(node->nTerminal, TCSANOW, &raw);
-    }
+    // Raw, so that the answers pass unchanged and in one piece.
+    const int nAnswerFd = umockdev_testbed_get_dev_fd(testbed, devicePath(nHidraw).c_str());
+    termios mode{};
+    if (nAnswerFd < 0 || ::tcgetattr(nAnswerFd, &mode) != 0)
+        throw std::runtime_error("umockdev: no pseudo-terminal behind " + devicePath(nHidraw));
+    ::cfmakeraw(&mode);
+    ::tcsetattr(nAnswerFd, TCSANOW, &mode);
+    // A program started from here must not hold this end open, or a hang-up would not reach it.
+    ::fcntl(nAnswerFd, F_SETFD, FD_CLOEXEC);
     std::lock_guard<std::mutex> lock(mutex);
-    nodes[devicePath(nHidraw)] = node;
+    nodes[devicePath(nHidraw)] = std::make_shared<Node>(
+        Node{kind, "/sys" + parent + "/hidraw/" + name, linkTarget(root + devicePath(nHidraw)), nAnswerFd, false});
 }
 
 void HidrawTestbed::unplug(int nHidraw)
@@ -148,11 +135,9 @@ void HidrawTestbed::unplug(int nHidraw)
     if (it == nodes.end())
         return;
     const std::shared_ptr<Node> node = it->second;
-    node->bGone = true;
+    hangUp(*node);
     nodes.erase(it);
     lock.unlock();
-    changed.notify_all();
-    umockdev_testbed_uevent(testbed, node->sysPath.c_str(), "remove");  // for udev monitors
     umockdev_testbed_detach_ioctl(testbed, devicePath(nHidraw).c_str(), nullptr);
     umockdev_testbed_remove_device(testbed, node->sysPath.c_str());
     umockdev_testbed_remove_device(testbed, node->sysPath.substr(0, node->sysPath.rfind("/hidraw/")).c_str());
@@ -193,40 +178,30 @@ void HidrawTestbed::denyOpen(int nHidraw)
         throw std::runtime_error("cannot deny access to " + devicePath(nHidraw));
 }
 
-ReportWait HidrawTestbed::reportWait()
+// What an unplug does to the open files of a hidraw node: poll() reports POLLHUP and POLLERR,
+// reads fail. Closing the pseudo-terminal's other end does the same; /dev/null takes its file
+// number, which umockdev still holds and closes in the end. Listeners on the udev monitor (Wine's
+// HID bus) hear of the removal at once, as from the kernel.
+void HidrawTestbed::hangUp(Node& node)
 {
-    return [this](pollfd& entry, int nTimeoutMs) { return waitForReport(entry, nTimeoutMs); };
-}
-
-int HidrawTestbed::waitForReport(pollfd& entry, int nTimeoutMs)
-{
-    const std::string file = linkTarget("/proc/self/fd/" + std::to_string(entry.fd));
-    std::unique_lock<std::mutex> lock(mutex);
-    const auto it = std::find_if(nodes.begin(), nodes.end(), [&](const auto& named) { return named.second->filePath == file; });
-    if (it == nodes.end()) {
-        lock.unlock();
-        return PollForInput(entry, nTimeoutMs);
-    }
-    const std::shared_ptr<Node> node = it->second;
-    if (!changed.wait_for(lock, std::chrono::milliseconds(nTimeoutMs),
-                          [&] { return node->bGone || !node->replies.empty(); }))
-        return 0;
-    entry.revents = node->bGone ? POLLERR | POLLHUP : POLLIN;
-    return 1;
+    if (node.bGone)
+        return;
+    node.bGone = true;
+    umockdev_testbed_uevent(testbed, node.sysPath.c_str(), "remove");
+    const int nNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    ::dup2(nNull, node.nAnswerFd);
+    ::close(nNull);
 }
 
 template <HidrawTestbed::Serve serve>
 int HidrawTestbed::dispatch(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self)
 {
-    {
-        std::lock_guard<std::mutex> lock(self->mutex);
-        const auto it = self->nodes.find(umockdev_ioctl_client_get_devnode(client));
-        if (it == self->nodes.end() || it->second->bGone)
-            complete(client, -1, EIO);  // as on the open file of an unplugged device
-        else
-            (self->*serve)(*it->second, client);
-    }
-    self->changed.notify_all();
+    std::lock_guard<std::mutex> lock(self->mutex);
+    const auto it = self->nodes.find(umockdev_ioctl_client_get_devnode(client));
+    if (it == self->nodes.end() || it->second->bGone)
+        complete(client, -1, EIO);  // as on the open file of an unplugged device
+    else
+        (self->*serve)(*it->second, client);
     return TRUE;
 }
 
@@ -268,88 +243,19 @@ void HidrawTestbed::serveIoctl(Node& node, UMockdevIoctlClient* client)
     complete(client, 0);
 }
 
-void HidrawTestbed::serveRead(Node& node, UMockdevIoctlClient* client)
-{
-    if (node.replies.empty())
-        return complete(client, -1, EAGAIN);  // the nodes are opened non-blocking for transfers
-    UMockdevIoctlData* buffer = umockdev_ioctl_client_get_arg(client);
-    const size_t nLen = std::min(node.replies.front().size(), size_t(std::max(buffer->data_len, 0)));  // truncated, as hidraw does
-    update(buffer, 0, node.replies.front().data(), nLen);
-    node.replies.pop_front();
-    complete(client, long(nLen));
-}
-
 void HidrawTestbed::serveWrite(Node& node, UMockdevIoctlClient* client)
 {
     const UMockdevIoctlData* report = umockdev_ioctl_client_get_arg(client);
     if (report->data_len < 2)  // hidraw wants the report id and at least one byte
         return complete(client, -1, EINVAL);
     if (node.kind == Kind::Instrument) {
-        std::vector<uint8_t> reply = takeRequest(node, {report->data, report->data + report->data_len});
-        if (!reply.empty())
-            node.replies.push_back(std::move(reply));
+        requestLog.emplace_back(report->data, report->data + report->data_len);
+        const std::vector<uint8_t> reply = instrument.replyTo(requestLog.back(), kInstrumentReportLength);
+        const bool bSilent = nSilentFrom > 0 && requestLog.size() >= nSilentFrom;  // heard, never answered
+        if (requestLog.size() == nCutOffAt)
+            hangUp(node);
+        else if (!bSilent && !reply.empty() && ::write(node.nAnswerFd, reply.data() + 1, reply.size() - 1) < 0)  // hidraw drops report id 0
+            return complete(client, -1, EIO);
     }
     complete(client, report->data_len);
-}
-
-// Logs one output report that reached the instrument (called with the lock held) and gives its
-// answer as hidraw hands it over, without report id 0; nothing when the instrument ignores the
-// request, is silent or is cut off by it.
-std::vector<uint8_t> HidrawTestbed::takeRequest(Node& node, std::vector<uint8_t> request)
-{
-    requestLog.push_back(std::move(request));
-    if (requestLog.size() == nCutOffAt) {
-        node.bGone = true;
-        return {};
-    }
-    if (nSilentFrom > 0 && requestLog.size() >= nSilentFrom)
-        return {};
-    std::vector<uint8_t> reply = instrument.replyTo(requestLog.back(), kInstrumentReportLength);
-    if (!reply.empty())
-        reply.erase(reply.begin());
-    return reply;
-}
-
-// The instrument's side of the terminals: whole output reports in, one answer out for each.
-void HidrawTestbed::serveTerminals()
-{
-    while (bServing) {
-        std::vector<pollfd> entries;
-        std::vector<std::shared_ptr<Node>> served;
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            for (const auto& named : nodes)
-                if (named.second->nTerminal >= 0) {
-                    entries.push_back({named.second->nTerminal, POLLIN, 0});
-                    served.push_back(named.second);
-                }
-        }
-        bool bRead = false;
-        if (::poll(entries.data(), entries.size(), 50) > 0) {
-            for (size_t i = 0; i < entries.size(); ++i) {
-                uint8_t buffer[256];
-                const ssize_t nRead = (entries[i].revents & POLLIN) ? ::read(entries[i].fd, buffer, sizeof buffer) : 0;
-                if (nRead <= 0)
-                    continue;
-                bRead = true;
-                Node& node = *served[i];
-                std::unique_lock<std::mutex> lock(mutex);
-                node.written.insert(node.written.end(), buffer, buffer + nRead);
-                while (!node.bGone && node.written.size() >= size_t(kInstrumentReportLength)) {
-                    const auto end = node.written.begin() + kInstrumentReportLength;
-                    const std::vector<uint8_t> reply = takeRequest(node, {node.written.begin(), end});
-                    node.written.erase(node.written.begin(), end);
-                    if (!reply.empty() && ::write(node.nTerminal, reply.data(), reply.size()) < 0)
-                        break;
-                }
-                if (node.bGone) {
-                    lock.unlock();
-                    unplug(node.nHidraw);
-                }
-            }
-        }
-        // With no file open on a node, its far end reports a hang-up at once: do not spin.
-        if (!bRead)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
 }

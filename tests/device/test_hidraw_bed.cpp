@@ -1,9 +1,8 @@
 // The hidraw layer end to end on an emulated HID bus: the walk over /sys/class/hidraw, open, the
-// id and descriptor ioctls, write and read with the report-id byte, an unplug seen as an error,
-// and a node this user may not open. Runs under umockdev-wrapper.
+// id and descriptor ioctls, write, poll and read with the report-id byte, an unplug seen as an
+// error, and a node this user may not open. Runs under umockdev-wrapper.
 #include "CHidDevice.h"
 #include "HardnessCli.h"
-#include "HidrawPlatform.h"
 #include "HidrawTestbed.h"
 #include "QHard.h"
 
@@ -105,8 +104,7 @@ private slots:
         QFETCH(int, nCutOff);
         QFETCH(int, nResult);
         QFETCH(int, nRecordsRead);
-        HidrawPlatform platform(bed->reportWait());
-        CHidDevice device(platform);
+        CHidDevice device(DefaultHidPlatform());
         QCOMPARE(device.reopen(), short(1));
         QCOMPARE(device.devicePath(), "/dev/hidraw2");
         bed->cutOffAfterRequests(nCutOff);
