@@ -37,7 +37,8 @@ public:
     void plugIn(int nHidraw, Kind kind);  // /dev/hidrawN and its sysfs entries
     void unplug(int nHidraw);             // the entries go; open files are hung up
     // The instrument is pulled out right after the nth request from now (1 the next) reached it,
-    // before it answers: its open files are hung up; the entries stay until unplug().
+    // before it answers: its open files are hung up and udev listeners hear of the removal; the
+    // entries stay until unplug().
     void cutOffAfterRequests(int nRequests);
     // From the nth request from now on (1 the next) the instrument hears requests and answers
     // none, as a hung instrument; 0 lets it answer again.
