@@ -73,6 +73,7 @@ for fault in "--unplug-after:WaitForSingleObject error" "--silent-after:Read WAI
   output=$(WINEDEBUG=-all,+debugstr timeout 150 umockdev-wrapper "$bed" "${fault%%:*}" 4 -- \
              bash -c "$run_check" "$exe" 2 20 2>"$debug_log") || status=$?
   echo "$output"
+  cat "$debug_log"  # the transport's debug texts, and whatever the bed had to say
   # From the instrument found on: the device path as Wine names it is not the check's business.
   if [ "$status" -ne 0 ] || ! diff -u tests/device/windows_check.expected \
        <(sed -n '/^found /,$p' <<<"$output" | sed 's/^found .*/found/'); then
