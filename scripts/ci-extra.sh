@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks beyond the test suite: the tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (leak check included), the Windows cross build, a short fuzz run.
+# UndefinedBehaviorSanitizer (leak check included), the Windows build run under Wine, a short fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --ci
@@ -12,7 +12,7 @@ scripts/build.sh build-asan -DHARDNESS_SANITIZE=ON -DHARDNESS_BENCHMARKS=OFF
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 
-echo "== Windows platform layer, cross-compiled with MinGW-w64"
+echo "== Windows platform layer, cross-compiled with MinGW-w64 and run under Wine"
 scripts/ci-windows.sh
 
 echo "== fuzzing the reply decoding and the report-descriptor parser"

@@ -12,8 +12,8 @@ packages=(
   fonts-wqy-microhei qttranslations5-l10n
 )
 if [ "${1:-}" = "--ci" ]; then
-  # Extra checks that CI runs: the Windows cross build and the fuzzers.
-  packages+=(g++-mingw-w64-x86-64 clang libclang-rt-14-dev)
+  # Extra checks that CI runs: the Windows build run under Wine, and the fuzzers.
+  packages+=(g++-mingw-w64-x86-64 wine wine64 clang libclang-rt-14-dev)
 fi
 
 missing=()

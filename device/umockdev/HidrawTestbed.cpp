@@ -103,10 +103,13 @@ void HidrawTestbed::plugIn(int nHidraw, Kind kind)
     const std::string name = "hidraw" + std::to_string(nHidraw);
     const std::string parent = "/devices/pci0000:00/0000:00:14.0/usb1/1-" + std::to_string(nHidraw + 1) + "/" + szHid;
     const std::string description = "P: " + parent + "\nE: SUBSYSTEM=hid\nE: HID_ID=" + szHidId + "\n\nP: " + parent
-        + "/hidraw/" + name + "\nN: " + name + "\nL: device=../../../" + szHid + "\nE: SUBSYSTEM=hidraw\n";
+        + "/hidraw/" + name + "\nN: " + name + "\nL: device=../../../" + szHid + "\nE: SUBSYSTEM=hidraw\nE: DEVNAME="
+        + devicePath(nHidraw) + "\n";  // udev's device node, which Wine's HID bus opens
+    // The handler comes first: a listener on the udev monitor (Wine's HID bus) opens the node
+    // as soon as the device is announced.
     GError* error = nullptr;
-    if (!umockdev_testbed_add_from_string(testbed, description.c_str(), &error)
-        || !umockdev_testbed_attach_ioctl(testbed, devicePath(nHidraw).c_str(), handler, &error)) {
+    if (!umockdev_testbed_attach_ioctl(testbed, devicePath(nHidraw).c_str(), handler, &error)
+        || !umockdev_testbed_add_from_string(testbed, description.c_str(), &error)) {
         const std::string message = error->message;
         g_error_free(error);
         throw std::runtime_error("umockdev: " + message);
@@ -118,6 +121,8 @@ void HidrawTestbed::plugIn(int nHidraw, Kind kind)
         throw std::runtime_error("umockdev: no pseudo-terminal behind " + devicePath(nHidraw));
     ::cfmakeraw(&mode);
     ::tcsetattr(nAnswerFd, TCSANOW, &mode);
+    // A program started from here must not hold this end open, or a hang-up would not reach it.
+    ::fcntl(nAnswerFd, F_SETFD, FD_CLOEXEC);
     std::lock_guard<std::mutex> lock(mutex);
     nodes[devicePath(nHidraw)] = std::make_shared<Node>(
         Node{kind, "/sys" + parent + "/hidraw/" + name, linkTarget(root + devicePath(nHidraw)), nAnswerFd, false});
@@ -142,6 +147,12 @@ void HidrawTestbed::cutOffAfterRequests(int nMore)
 {
     std::lock_guard<std::mutex> lock(mutex);
     nCutOffAt = requestLog.size() + size_t(nMore);
+}
+
+void HidrawTestbed::silenceAfterRequests(int nMore)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    nSilentFrom = nMore > 0 ? requestLog.size() + size_t(nMore) : 0;
 }
 
 std::vector<std::vector<uint8_t>> HidrawTestbed::requests() const
@@ -169,12 +180,14 @@ void HidrawTestbed::denyOpen(int nHidraw)
 
 // What an unplug does to the open files of a hidraw node: poll() reports POLLHUP and POLLERR,
 // reads fail. Closing the pseudo-terminal's other end does the same; /dev/null takes its file
-// number, which umockdev still holds and closes in the end.
+// number, which umockdev still holds and closes in the end. Listeners on the udev monitor (Wine's
+// HID bus) hear of the removal at once, as from the kernel.
 void HidrawTestbed::hangUp(Node& node)
 {
     if (node.bGone)
         return;
     node.bGone = true;
+    umockdev_testbed_uevent(testbed, node.sysPath.c_str(), "remove");
     const int nNull = ::open("/dev/null", O_RDWR | O_CLOEXEC);
     ::dup2(nNull, node.nAnswerFd);
     ::close(nNull);
@@ -238,9 +251,10 @@ void HidrawTestbed::serveWrite(Node& node, UMockdevIoctlClient* client)
     if (node.kind == Kind::Instrument) {
         requestLog.emplace_back(report->data, report->data + report->data_len);
         const std::vector<uint8_t> reply = instrument.replyTo(requestLog.back(), kInstrumentReportLength);
+        const bool bSilent = nSilentFrom > 0 && requestLog.size() >= nSilentFrom;  // heard, never answered
         if (requestLog.size() == nCutOffAt)
             hangUp(node);
-        else if (!reply.empty() && ::write(node.nAnswerFd, reply.data() + 1, reply.size() - 1) < 0)  // hidraw drops report id 0
+        else if (!bSilent && !reply.empty() && ::write(node.nAnswerFd, reply.data() + 1, reply.size() - 1) < 0)  // hidraw drops report id 0
             return complete(client, -1, EIO);
     }
     complete(client, report->data_len);

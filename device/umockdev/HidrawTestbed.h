@@ -37,8 +37,12 @@ public:
     void plugIn(int nHidraw, Kind kind);  // /dev/hidrawN and its sysfs entries
     void unplug(int nHidraw);             // the entries go; open files are hung up
     // The instrument is pulled out right after the nth request from now (1 the next) reached it,
-    // before it answers: its open files are hung up; the entries stay until unplug().
+    // before it answers: its open files are hung up and udev listeners hear of the removal; the
+    // entries stay until unplug().
     void cutOffAfterRequests(int nRequests);
+    // From the nth request from now on (1 the next) the instrument hears requests and answers
+    // none, as a hung instrument; 0 lets it answer again.
+    void silenceAfterRequests(int nRequests);
     std::vector<std::vector<uint8_t>> requests() const;  // as the instrument received them
 
     // For a program run as another user: every user may reach the bed and its nodes; then,
@@ -61,7 +65,7 @@ private:
     static int dispatch(UMockdevIoctlBase*, UMockdevIoctlClient* client, HidrawTestbed* self);
     void serveIoctl(Node& node, UMockdevIoctlClient* client);
     void serveWrite(Node& node, UMockdevIoctlClient* client);
-    static void hangUp(Node& node);
+    void hangUp(Node& node);
 
     UMockdevTestbed* testbed;
     UMockdevIoctlBase* handler;
@@ -71,4 +75,5 @@ private:
     InstrumentModel instrument;
     std::vector<std::vector<uint8_t>> requestLog;
     size_t nCutOffAt = 0;  // request count at which the instrument goes; 0 never
+    size_t nSilentFrom = 0;  // request count from which the instrument answers nothing; 0 never
 };

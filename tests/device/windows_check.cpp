@@ -1,0 +1,113 @@
+// The Windows HID layer run against the HID devices the system has: lists them, looks for the
+// instrument and, when it is there, downloads one group and prints it. scripts/ci-windows.sh
+// builds it with MinGW-w64 and runs it under Wine.
+//
+//   windows_check [GROUP [WAIT_SECONDS]]
+//
+// GROUP counts from 1 as the window's combo box does (default 1). With WAIT_SECONDS, presence
+// checks go on for at most that long until the instrument shows up (Wine's HID bus announces
+// devices a moment after start); a download that lost the instrument is then followed by
+// waits until it is gone and back, and one more download.
+//
+// Exit code: 0 the instrument is absent, or found and its last download went through;
+// 1 a download failed or lost the instrument; 64 a usage error.
+#include "CHidDevice.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <thread>
+
+namespace {
+
+void listInterfaces(HidPlatform& platform)
+{
+    const std::vector<std::string> paths = platform.devicePaths();
+    std::printf("%zu HID interfaces\n", paths.size());
+    for (const std::string& path : paths) {
+        uint16_t nVendor = 0;
+        uint16_t nProduct = 0;
+        std::unique_ptr<HidConnection> query = platform.open(path, HidPlatform::ForQuery);
+        if (query && query->readIds(nVendor, nProduct))
+            std::printf("  %04x:%04x %s\n", nVendor, nProduct, path.c_str());
+        else
+            std::printf("  cannot open %s\n", path.c_str());
+    }
+}
+
+void printRecord(int nIndex, const MeasureRecord& rec)
+{
+    char szDate[16] = "-";
+    const std::time_t tDate = static_cast<std::time_t>(rec.tDate);
+    const std::tm* pDay = rec.tDate != 0 ? std::localtime(&tDate) : nullptr;  // none for a failed header
+    if (pDay)
+        std::strftime(szDate, sizeof szDate, "%Y-%m-%d", pDay);
+    std::printf("%d: material %u unit %u angle %u probe %u date %s min %g max %g avg %g values",
+                nIndex + 1, rec.nMaterial, rec.nUnit, rec.nAngle, rec.nProbe, szDate, rec.fMin,
+                rec.fMax, rec.fAvg);
+    for (int k = 0; k < rec.nTimes; ++k)
+        std::printf(" %g", rec.pValues[k]);
+    std::printf("\n");
+}
+
+// Downloads and prints the group; true when it went through without losing the instrument.
+bool download(CHidDevice& device, int nGroup)
+{
+    const short nCount = device.collectGroup(nGroup);
+    std::printf("group %d: %d records\n", nGroup + 1, nCount);
+    MeasureRecord* pRecords = device.takeRecords();
+    for (int i = 0; i < nCount; ++i)
+        printRecord(i, pRecords[i]);
+    FreeGroup(pRecords, nCount > 0 ? nCount : 0);
+    if (nCount < 0 || !device.isConnected()) {
+        std::printf("transfer failed, instrument dropped\n");
+        return false;
+    }
+    return true;
+}
+
+// Presence checks as the program's worker makes them, a little more often, until the
+// instrument is there (or gone) or the time is up; at least one.
+bool waitFor(CHidDevice& device, bool bPresent, int nSeconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(nSeconds);
+    while ((device.reopen() == 1) != bPresent) {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int nGroup = argc > 1 ? std::atoi(argv[1]) : 1;
+    const int nWaitSeconds = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (argc > 3 || nGroup < 1 || nGroup > 10 || nWaitSeconds < 0) {
+        std::fprintf(stderr, "usage: windows_check [GROUP 1-10 [WAIT_SECONDS]]\n");
+        return 64;
+    }
+    std::setvbuf(stdout, nullptr, _IONBF, 0);  // a test bed follows the output as it comes
+
+    CHidDevice device(DefaultHidPlatform());
+    const bool bFound = waitFor(device, true, nWaitSeconds);
+    listInterfaces(DefaultHidPlatform());
+    if (!bFound) {
+        std::printf("absent\n");
+        return 0;
+    }
+    std::printf("found %s\n", device.devicePath());
+    if (download(device, nGroup - 1))
+        return 0;
+    // Recovery as the window sees it: the instrument is gone, comes back, and downloads again.
+    if (nWaitSeconds == 0 || !waitFor(device, false, nWaitSeconds))
+        return 1;
+    std::printf("absent\n");
+    if (!waitFor(device, true, nWaitSeconds))
+        return 1;
+    std::printf("found %s\n", device.devicePath());
+    return download(device, nGroup - 1) ? 0 : 1;
+}
