@@ -60,7 +60,8 @@ bool ArchiveLocation::fromUrl(const QString& url, ArchiveLocation& location, QSt
 
 QString ArchiveLocation::configuredUrl()
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kProgramFolder);
+    // The window's own settings file, so that both programs and the user find one place.
+    const QSettings settings(kProgramFolder, kProgramFolder);
     return settings.value(QStringLiteral("archive/url")).toString();
 }
 
