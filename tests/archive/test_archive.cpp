@@ -75,12 +75,11 @@ class TestArchive : public QObject
     QString freshArchive()
     {
         QFETCH(QString, backend);
-        ++nArchives;
+        databaseName = QString("archive%1").arg(++nArchives);
         if (backend == "sqlite")
-            return dir.filePath(QString("archive%1.sqlite").arg(nArchives));
+            return dir.filePath(databaseName + ".sqlite");
         if (!server)
             server = std::make_unique<PostgresServer>();
-        databaseName = QString("archive%1").arg(nArchives);
         if (!server->isRunning() || !server->sql("postgres", "CREATE DATABASE " + databaseName))
             return {};
         return server->url(databaseName);
