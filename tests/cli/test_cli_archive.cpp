@@ -30,8 +30,8 @@ private slots:
         auto download = [&](const QString& group, const QStringList& more = {}) {
             return cli(QStringList{"download", "--simulate", "-g", group} + more + archive);
         };
-        const Result first = download("1");
-        QVERIFY(first.nExitCode == 0 && download("2").nExitCode == 0);
+        const Result csv = download("1"), json = download("2", {"-f", "json"});
+        QVERIFY(csv.nExitCode == 0 && json.nExitCode == 0);
         QCOMPARE(download("1").nExitCode, 0);  // kept once
         QCOMPARE(download("4", {"--no-archive"}).nExitCode, 0);
 
@@ -39,7 +39,11 @@ private slots:
         const QJsonArray downloads = QJsonDocument::fromJson(list.out).object().value("downloads").toArray();
         QCOMPARE(downloads.size(), 2);
         QCOMPARE(downloads.at(0).toObject().value("group").toInt(), 2);  // newest first
-        QCOMPARE(cli(QStringList{"archive", "export", "1"} + archive).out, first.out);
+        QCOMPARE(cli(QStringList{"archive", "list"} + archive).out.count('\n'), 3);  // heading and two lines
+        QCOMPARE(cli(QStringList{"archive", "export", "2", "--format", "json"} + archive).out, json.out);
+        const QString exported = dir.filePath("1.csv");
+        QCOMPARE(cli(QStringList{"archive", "export", "1", "-o", exported} + archive).nExitCode, 0);
+        QCOMPARE(fileBytes(exported), csv.out);
     }
 
     // An archive that cannot be used: one line, exit code 74, no output.
