@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -39,6 +40,26 @@ class TestHistory : public QObject
         });
         w.saveCSV();
         return fileBytes(path);
+    }
+
+    // Chooses the newest download in Archive > History... and presses the button named action.
+    void useHistory(MainWindow& w, const QString& action)
+    {
+        ModalAnswerer answerer([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->button(QMessageBox::Yes)->click();  // the confirmation before deleting
+            if (auto* history = qobject_cast<MyHistoryDialog*>(modal)) {
+                history->findChild<QTableWidget*>()->setCurrentCell(0, 0);
+                for (QPushButton* button : history->findChildren<QPushButton*>()) {
+                    if (button->text() == action)
+                        button->click();
+                }
+            }
+        });
+        for (QAction* item : w.menuBar()->findChildren<QAction*>()) {
+            if (item->text() == "History...")
+                item->trigger();
+        }
     }
 
     // Group nGroupNumber from the demo instrument, as a user loads it.
@@ -78,21 +99,7 @@ private slots:
         FreeGroup(nullptr, -1);
         pTable->showGroup();
 
-        {  // the newest download opened from the history; the answerer goes before Save as CSV
-            ModalAnswerer answerer([](QWidget* modal) {
-                if (auto* history = qobject_cast<MyHistoryDialog*>(modal)) {
-                    history->findChild<QTableWidget*>()->setCurrentCell(0, 0);
-                    for (QPushButton* button : history->findChildren<QPushButton*>()) {
-                        if (button->text() == "Open")
-                            button->click();
-                    }
-                }
-            });
-            for (QAction* action : w.menuBar()->findChildren<QAction*>()) {
-                if (action->text() == "History...")
-                    action->trigger();
-            }
-        }
+        useHistory(w, "Open");
         QCOMPARE(CurrentGroup.nCount, nCount);
         QVERIFY(!loadData->isEnabled());
         QCOMPARE(pTable->item(nCount - 1, 0)->text().isEmpty(), false);
@@ -101,6 +108,9 @@ private slots:
         auto* chart = static_cast<QwtPlotBarChart*>(pPlot->itemList(QwtPlotItem::Rtti_PlotBarChart).first());
         QCOMPARE(int(chart->dataSize()), CurrentGroup.pRecords[0].nTimes + 1);
         QCOMPARE(savedCsv(w, "opened.csv"), csv);
+
+        useHistory(w, "Delete...");
+        QVERIFY(archive.list(downloads) && downloads.isEmpty());
         FreeGroup(nullptr, -1);
     }
 
