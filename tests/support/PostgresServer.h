@@ -15,74 +15,66 @@ class PostgresServer
 public:
     PostgresServer()
     {
-        const QStringList versions = QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed);
-        for (const QString& version : versions) {
-            const QString bin = QStringLiteral("/usr/lib/postgresql/%1/bin/").arg(version);
-            if (QFile::exists(bin + "pg_ctl") && QFile::exists(bin + "initdb"))
-                binDir = bin;
-        }
-        if (binDir.isEmpty()) {
-            problem = QStringLiteral("PostgreSQL server programs not found in /usr/lib/postgresql/*/bin "
-                                     "(scripts/install-deps.sh installs them)");
+        const QDir versions(QStringLiteral("/usr/lib/postgresql"));
+        const QStringList found = versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        binDir = found.isEmpty() ? QString() : versions.filePath(found.last() + "/bin/");
+        if (!QFile::exists(binDir + "pg_ctl")) {
+            problem = "PostgreSQL server programs not found (scripts/install-deps.sh installs them)";
             return;
         }
-        QDir(dir.path()).mkdir(QStringLiteral("sock"));
-        if (geteuid() == 0) {
-            const passwd* user = getpwnam("postgres");
-            if (!user || chown(qPrintable(dir.path()), user->pw_uid, user->pw_gid) != 0 ||
-                chown(qPrintable(socketDir()), user->pw_uid, user->pw_gid) != 0) {
-                problem = QStringLiteral("cannot hand the server folder to the postgres user");
-                return;
-            }
+        QDir(dir.path()).mkdir("sock");
+        const passwd* user = geteuid() == 0 ? getpwnam("postgres") : nullptr;
+        if (user && (chown(qPrintable(dir.path()), user->pw_uid, user->pw_gid) != 0 ||
+                     chown(qPrintable(socketDir()), user->pw_uid, user->pw_gid) != 0)) {
+            problem = "cannot hand the server folder to the postgres user";
+            return;
         }
-        const QString data = dir.filePath(QStringLiteral("data"));
-        bRunning = run(QStringLiteral("initdb"), {"-D", data, "-A", "trust", "-U", "postgres"}) &&
-                   run(QStringLiteral("pg_ctl"), {"-D", data, "-l", dir.filePath("log"), "-w", "-o",
-                                                  QStringLiteral("-k %1 -c listen_addresses=''").arg(socketDir()),
-                                                  "start"});
+        const QString options = QString("-k %1 -c listen_addresses=''").arg(socketDir());
+        bRunning = run("initdb", {"-D", dataDir(), "-A", "trust", "-U", "postgres"}) &&
+                   run("pg_ctl", {"-D", dataDir(), "-l", dir.filePath("log"), "-w", "-o", options, "start"});
     }
 
     ~PostgresServer()
     {
         if (bRunning)
-            run(QStringLiteral("pg_ctl"), {"-D", dir.filePath(QStringLiteral("data")), "-m", "immediate", "stop"});
+            run("pg_ctl", {"-D", dataDir(), "-m", "immediate", "stop"});
     }
 
     bool isRunning() const { return bRunning; }
     QString whyNotRunning() const { return problem; }
-    QString socketDir() const { return dir.filePath(QStringLiteral("sock")); }
 
     // The archive URL of a database on this server.
     QString url(const QString& database) const
     {
-        return QStringLiteral("postgresql:///%1?host=%2&user=postgres").arg(database, socketDir());
+        return QString("postgresql:///%1?host=%2&user=postgres").arg(database, socketDir());
     }
 
     bool sql(const QString& database, const QString& statement)
     {
-        const QString psql = binDir + QStringLiteral("psql");
-        return run(QFile::exists(psql) ? psql : QStringLiteral("psql"),
-                   {"-q", "-v", "ON_ERROR_STOP=1", "-h", socketDir(), "-U", "postgres", "-d", database, "-c",
-                    statement});
+        return run("psql", {"-q", "-v", "ON_ERROR_STOP=1", "-h", socketDir(), "-U", "postgres",
+                            "-d", database, "-c", statement});
     }
 
 private:
+    QString socketDir() const { return dir.filePath("sock"); }
+    QString dataDir() const { return dir.filePath("data"); }
+
     bool run(const QString& program, const QStringList& arguments)
     {
         QProcess process;
         process.setWorkingDirectory(dir.path());
-        const QString path = program.startsWith('/') ? program : binDir + program;
         if (geteuid() == 0)
-            process.start(QStringLiteral("runuser"), QStringList{"-u", "postgres", "--", path} + arguments);
+            process.start("runuser", QStringList{"-u", "postgres", "--", binDir + program} + arguments);
         else
-            process.start(path, arguments);
-        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+            process.start(binDir + program, arguments);
+        if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+            process.exitCode() == 0)
             return true;
-        problem = QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
+        problem = program + " failed: " + QString::fromLocal8Bit(process.readAllStandardError());
         return false;
     }
 
-    QTemporaryDir dir{QStringLiteral("/tmp/pgtest-XXXXXX")};  // short: a socket path has a length limit
+    QTemporaryDir dir{"/tmp/pgtest-XXXXXX"};  // short: a socket path has a length limit
     QString binDir;
     QString problem;
     bool bRunning = false;
