@@ -119,8 +119,9 @@ private slots:
     {
         const QString notArchive = dir.filePath("notes.txt");
         QVERIFY(writeFile(notArchive, "NO,Material\n"));
-        const QString settings = qEnvironmentVariable("XDG_CONFIG_HOME") + "/hardness-tester.ini";
-        QSettings(settings, QSettings::IniFormat).setValue("archive/url", notArchive);
+        QSettings settings("hardness-tester", "hardness-tester");
+        settings.setValue("archive/url", notArchive);
+        settings.sync();
 
         MainWindow w;
         w.show();
@@ -128,7 +129,7 @@ private slots:
         QTRY_VERIFY(w.statusBar()->currentMessage().endsWith(" :Not archived: Archive " + notArchive +
                                                               ": file is not a database"));
         QCOMPARE(pTable->item(0, 0)->text().isEmpty(), false);
-        QFile::remove(settings);
+        settings.remove("archive/url");
         FreeGroup(nullptr, -1);
     }
 };
