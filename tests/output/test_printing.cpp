@@ -112,8 +112,6 @@ private slots:
     void previewIsNewEachTimeOnTheHeldPrinter()
     {
         sample::InstalledGroup group(20);
-        for (int i = 0; i < 20; ++i)
-            sample::fillRecord(group[i], {}, {500, 510, 520});
         MyPrint print;
         QPrinter* const printer = print.printer();
         // A4: 7 + 8 + 5 records, twice, each time a dialog of its own, deleted when it closes;

@@ -1,7 +1,7 @@
 #include "CBarChartPlot.h"
 #include "Files.h"
-#include "MeasureRecord.h"
 #include "ModalAnswerer.h"
+#include "SampleGroup.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,20 +9,6 @@
 #include <qwt_scale_map.h>
 
 #include <memory>
-#include <vector>
-
-namespace {
-
-// The chart reads only nTimes and pValues; the caller keeps the values alive.
-MeasureRecord recordOf(std::vector<float>& values)
-{
-    MeasureRecord rec{};
-    rec.nTimes = uint8_t(values.size());
-    rec.pValues = values.data();
-    return rec;
-}
-
-} // namespace
 
 class TestBarChart : public QObject
 {
@@ -46,8 +32,11 @@ private slots:
         plot.show();
         QVERIFY(QTest::qWaitForWindowExposed(&plot));
 
-        std::vector<float> values{498.0f, 512.5f, 505.2f};
-        plot.showRecord(recordOf(values));
+        sample::InstalledGroup group(3);
+        sample::fillRecord(group[0], {0, 3}, {4980, 5125, 5052});  // HRC, in tenths
+        sample::fillRecord(group[1], {}, {1, 2, 3});
+        const float* values = group[0].pValues;
+        plot.showRecord(group[0]);
         QCOMPARE(chart.dataSize(), size_t(4));
         QCOMPARE(chart.sample(0), QPointF(0, 0));  // bar 0 is always empty
         QCOMPARE(chart.sample(3), QPointF(3, double(505.2f)));
@@ -81,11 +70,52 @@ private slots:
 
         // As many values again: the bars change, the axis is left alone; none: one empty bar.
         plot.setAxisScale(QwtPlot::xBottom, 0, 10);
-        std::vector<float> same{1.0f, 2.0f, 3.0f}, none;
-        plot.showRecord(recordOf(same));
+        plot.showRecord(group[1]);
         QVERIFY(chart.sample(3) == QPointF(3, 3.0) && xRange() == QwtInterval(0, 10));
-        plot.showRecord(recordOf(none));
+        plot.showRecord(group[2]);
         QVERIFY(chart.dataSize() == 1 && xRange() == QwtInterval(0, 1));
+    }
+
+    // Labels stay readable however many bars share the chart's width.
+    void barLabelsNeverOverlap_data()
+    {
+        QTest::addColumn<int>("nValues");
+        QTest::addColumn<int>("nWidth");
+        QTest::newRow("3 bars, 14 pt") << 3 << 900;
+        QTest::newRow("20 bars") << 20 << 900;
+        QTest::newRow("32 bars in a narrow chart") << 32 << 500;
+        QTest::newRow("127 bars, as many as a record holds") << 127 << 900;
+    }
+
+    void barLabelsNeverOverlap()
+    {
+        QFETCH(int, nValues);
+        QFETCH(int, nWidth);
+        sample::InstalledGroup group(1);
+        sample::fillRecord(group[0], {}, sample::rising(700, nValues));
+        CBarChartPlot plot;
+        plot.resize(nWidth, 300);
+        plot.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        plot.showRecord(group[0]);
+        plot.canvas()->grab();
+        const CBarChart::LabelLayout layout = plot.barChart()->labelLayout();
+
+        const auto widestLabel = [&](int nPointSize) {
+            QFont font = plot.canvas()->font();
+            font.setPointSize(nPointSize);
+            return QFontMetricsF(font).horizontalAdvance(QStringLiteral("%1.0").arg(700 + nValues - 1));
+        };
+        const QwtScaleMap xMap = plot.canvasMap(QwtPlot::xBottom);
+        const double dPitch = xMap.transform(1) - xMap.transform(0);
+        // Labelled bars stand nStride bars apart, and the widest label fits between them.
+        QVERIFY(layout.nPointSize >= 7 && layout.nPointSize <= 14);
+        QVERIFY(widestLabel(layout.nPointSize) < layout.nStride * dPitch);
+        // Shrunk no further than needed, and labels left out only at the smallest size.
+        if (layout.nPointSize < 14)
+            QVERIFY(widestLabel(layout.nPointSize + 1) > dPitch - plot.barChart()->spacing());
+        QVERIFY(layout.nStride == 1 || layout.nPointSize == 7);
+        QCOMPARE(nValues == 3, layout.nPointSize * layout.nStride == 14);
     }
 
     void exportsOnlyWhenTheUserPicksAFile()
