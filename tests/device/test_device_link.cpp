@@ -120,17 +120,11 @@ private slots:
         bAppRunning = 0;
     }
 
-    void noPresenceChecksAfterShutdown()
-    {
-        Worker stopped;
-        stopped.run("init");
-        QVERIFY(!stopped.hard->presenceTimer()->isActive());
-    }
-
     void downloadsAndPresence()
     {
         Worker w;
         w.run("init");
+        QVERIFY(!w.hard->presenceTimer()->isActive());  // no presence checks after shutdown
         demo().unplug(kDemo);
         w.run("searchDev");  // absent from the start: nothing to say
         demo().plugIn(kDemo);
@@ -149,7 +143,7 @@ private slots:
         QVERIFY(w.results.at(1) == Result(nullptr, 0));
         QCOMPARE(w.progress, std::vector<int>{kProgressMaximumFlag});
 
-        demo().injectFault(1, SimulatedInstrument::Fault::WaitError);  // the group size fails
+        demo().injectFault(1, Fault::WaitError);  // the group size fails
         QTest::ignoreMessage(QtDebugMsg, "Write WaitForSingleObject error");
         w.collect(0);
         QVERIFY(w.results.at(2) == Result(nullptr, -2));
