@@ -97,11 +97,14 @@ private slots:
         QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
         QVERIFY(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d :Device Disconnected$").match(w.statusBar()->currentMessage()).hasMatch());
         QCOMPARE(nGroupIndex, -1);
-        const QString noPermission = "Device found, but no permission to open it: install the udev rule (see README)";
-        for (auto [nPresence, text] : {std::pair<short, QString>{1, "Device Connected"}, {QHard::kNoPermission, noPermission},
-                                       {0, "Device Disconnected"}}) {
+        const std::pair<short, QString> states[] = {
+            {QHard::kConnected, "Device Connected"},
+            {QHard::kNoPermission, "Device found, but no permission to open it: install the udev rule (see README)"},
+            {QHard::kAbsent, "Device Disconnected"},
+        };
+        for (const auto& [nPresence, text] : states) {
             w.slotValidDev(nPresence);
-            QCOMPARE(button(MyWndControl::LoadData)->isEnabled(), nPresence == 1);
+            QCOMPARE(button(MyWndControl::LoadData)->isEnabled(), nPresence == QHard::kConnected);
             QVERIFY(w.statusBar()->currentMessage().endsWith(" :" + text));
         }
     }

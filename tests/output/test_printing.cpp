@@ -52,9 +52,13 @@ private slots:
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
         const auto answer = [&](short nType, ModalAnswerer::Handler handler) {
-            ModalAnswerer answerer(std::move(handler));
+            QWidget* dialog = nullptr;
+            ModalAnswerer answerer([&](QWidget* modal) {
+                dialog = modal;
+                handler(modal);
+            });
             print.slotPrints(nType);
-            return answerer.lastDialog();
+            return dialog;
         };
         // Each dialog is made once and shown each time; only an accepted print dialog paints.
         QWidget* const printDialog = answer(1, rejectDialog);

@@ -39,7 +39,8 @@ private slots:
         sample::fillRecord(group[0], {1, 3, 2, 4}, {498, 512, 505});
         table.showGroup();
         QCOMPARE(table.rowCount(), 3);
-        QCOMPARE(rowText(table, 0), QStringLiteral("Alloy Tool Steel|\u2192|HRC|G|3|49.8;51.2;50.5;|49.8|51.2|50.5|2022/09/08"));
+        QCOMPARE(rowText(table, 0),
+                 QStringLiteral("Alloy Tool Steel|\u2192|HRC|G|3|49.8;51.2;50.5;|49.8|51.2|50.5|2022/09/08"));
     }
 
     void onlyMouseClicksPickRows()
