@@ -1,5 +1,6 @@
-// The printed report: its layout and pagination read back from PDF files, and the printer and
-// dialogs it keeps.
+// The CSV file, and the printed report: its layout and pagination read back from PDF files, and
+// the printer and dialogs it keeps.
+#include "CsvWriter.h"
 #include "Files.h"
 #include "ModalAnswerer.h"
 #include "MyPrint.h"
@@ -13,9 +14,27 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
+#include <sys/stat.h>
+
 namespace {
+
+const QByteArray kBom("\xEF\xBB\xBF");
+
+// Translates one material and one heading into texts that would break a bare CSV line.
+class AwkwardTranslator : public QTranslator
+{
+public:
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        const QByteArray s(source);
+        return s == "Alloy Tool Steel" ? QStringLiteral("Steel, \"alloyed\"")
+             : s == "Values"           ? QStringLiteral("Values\r\nlist") : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 constexpr double kTolerance = 0.8;  // mm; font metrics of the substituted font vary a little
 
@@ -123,7 +142,7 @@ const QString kReportPdf = QStringLiteral("1|setDocName.pdf|595 x 842 pts (A4)")
 
 } // namespace
 
-class TestReport : public QObject
+class TestOutput : public QObject
 {
     Q_OBJECT
 
@@ -134,6 +153,58 @@ private slots:
     {
         QVERIFY(QDir::setCurrent(workDir.path()));
         QVERIFY(QPrinterInfo::availablePrinterNames().isEmpty() && QPrinterInfo::defaultPrinterName().isEmpty());
+    }
+
+    void documentBytes()
+    {
+        const QByteArray header("NO,Material,Angle,Unit,Probe,Times,Values,Min,Max,Avg,DateTime\n");
+        QCOMPARE(CsvDocument(nullptr, 0), kBom + header);
+        // A full record in tenths, a failed (all-zero) one, one without values and with codes outside the tables.
+        sample::InstalledGroup group(3);
+        sample::fillRecord(group[0], {1, 3, 2, 1}, {5200, 5185, 5220});
+        sample::fillRecord(group[2], {10, 7, 5, 8, 23, 12, 31}, {});
+        QCOMPARE(CsvDocument(CurrentGroup.pRecords, 3),
+                 kBom + header + "No.1,Alloy Tool Steel,\xE2\x86\x92,HRC,DC,3,520;518.5;522,518.5,522,520.167,2022/09/08\n"
+                     + "No.2,Steel and Cast Steel,\xE2\x86\x93,HL,D,0,,0,0,0,1970/01/01\n"
+                     + "No.3,,5,,8,0,,0,0,0,2023/12/31\n");
+
+        AwkwardTranslator translator;
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const QByteArray quoted = CsvDocument(CurrentGroup.pRecords, 1);
+        QCoreApplication::removeTranslator(&translator);
+        // The header stays in English for the scripts that read it, whatever the translation.
+        QCOMPARE(quoted, kBom + header + "No.1,\"Steel, \"\"alloyed\"\"\",\xE2\x86\x92,HRC,DC,3,520;518.5;522,518.5,522,520.167,2022/09/08\n");
+    }
+
+    void saveReplacesTheFileOrLeavesItIntact()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("group.csv"));
+        QVERIFY(writeFile(path, QByteArray(4000, 'x')));
+        // A group saved onto an older, longer file replaces it: nothing of the old file remains.
+        sample::InstalledGroup one(1);
+        sample::fillRecord(one[0], {}, {300});
+        QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 1), SaveResult::Saved);
+        const QByteArray bytes = fileBytes(path);
+        QCOMPARE(bytes, CsvDocument(CurrentGroup.pRecords, 1));
+
+        // A folder, a file in a folder that does not exist and a pipe are not opened, nor replaced.
+        const QString subdir = dir.filePath(QStringLiteral("sub.csv")), pipe = dir.filePath(QStringLiteral("pipe.csv"));
+        QVERIFY(QDir().mkdir(subdir) && ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        for (const QString& target : {subdir, dir.filePath(QStringLiteral("no/such/dir.csv")), pipe})
+            QCOMPARE(SaveCsvFile(target, CurrentGroup.pRecords, 1), SaveResult::OpenFailed);
+        QVERIFY(QFileInfo(subdir).isDir() && !QFileInfo(pipe).isFile());
+
+        SaveResult result;
+        {
+            FileSizeLimit full;
+            QVERIFY(full.bActive);
+            result = SaveCsvFile(path, CurrentGroup.pRecords, 1);
+        }
+        QCOMPARE(result, SaveResult::WriteFailed);
+        // The old file is intact and no half-written temporary file is left beside it.
+        QCOMPARE(fileBytes(path), bytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("group.csv")});
     }
 
     void paginates_data()
@@ -326,5 +397,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReport)
-#include "test_report.moc"
+QTEST_MAIN(TestOutput)
+#include "test_output.moc"
