@@ -107,7 +107,6 @@ private slots:
         QTest::newRow("headings") << textsUpTo(10, [](unsigned c) { return HeadingText(c, {}); })
                                   << QStringList{"Material", "Angle", "Unit", "Probe", "Times", "Values", "Min", "Max",
                                                  "Avg", "DateTime", ""};
-        QTest::newRow("suffix") << QStringList{MaterialText(10, "x"), HeadingText(0, ":")} << QStringList{"x", "Material:"};
         MarkingTranslator translator;  // only materials and headings are translated
         QCoreApplication::installTranslator(&translator);
         QTest::newRow("translated") << QStringList{MaterialText(2, {}), HeadingText(0, {}), ProbeText(1) + ScaleText(1) + DirectionText(2)}
