@@ -2,11 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>MainWindow</name>
-    <message><source>MainWindow</source><translation>Hauptfenster</translation></message>
-    <message><source>Device Disconnected</source><translation>Gerät getrennt</translation></message>
-</context>
-<context>
     <name>MyWndControl</name>
     <message><source>LoadData</source><translation>Daten laden</translation></message>
 </context>

@@ -1,4 +1,5 @@
 #include "CTableResult.h"
+#include "Files.h"
 #include "MainWindow.h"
 #include "ModalAnswerer.h"
 #include "MyPrint.h"
@@ -11,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
+#include <QPushButton>
 #include <QToolTip>
 #include <QTranslator>
 
@@ -28,7 +30,8 @@ struct MissingTexts : QTranslator
 };
 
 // Run once per shipped language (CTest sets the locale): every text of the program's own that
-// the window, its messages and the report show is translated, and none is cut off.
+// the window, its messages and the report show is translated, and none is cut off. A catalogue
+// in the working directory takes the place of the shipped one.
 class TestLanguages : public QObject
 {
     Q_OBJECT
@@ -87,6 +90,40 @@ private slots:
         QCOMPARE(tipOver(0, 9), QString());  // a date fits
         QCOMPARE(tipOver(9, 5), pTable->item(9, 5)->text());
         FreeGroup(nullptr, -1);
+    }
+
+    // With the test's own German catalogue, which lacks "Print".
+    void workingDirectoryCatalogueWins()
+    {
+        if (QLocale::system().name() != QLatin1String("de_DE"))
+            QSKIP("the catalogue at hand is German");
+        QTemporaryDir dir;  // away from the build folder, which holds that catalogue
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const auto setUpAfresh = [] {
+            for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+            SetUpApplication(*qApp);
+        };
+
+        // A file of that name that is no catalogue: the shipped German one.
+        QVERIFY(writeFile(dir.filePath("de_DE.qm"), "not a catalogue"));
+        setUpAfresh();
+        QVERIFY(!qApp->styleSheet().isEmpty() && !QApplication::windowIcon().isNull());
+        {
+            MainWindow w;
+            QCOMPARE(pControl->pButtons[MyWndControl::Print]->text(), QStringLiteral("Drucken"));
+        }
+
+        // A real catalogue in the working directory replaces the shipped one whole.
+        QVERIFY(QFile::remove(dir.filePath("de_DE.qm")));
+        QVERIFY(QFile::copy(QStringLiteral(GERMAN_CATALOGUE), dir.filePath("de_DE.qm")));
+        setUpAfresh();
+        MainWindow w;
+        QCOMPARE(pControl->pButtons[MyWndControl::LoadData]->text(), QStringLiteral("Daten laden"));
+        QCOMPARE(pTable->horizontalHeaderItem(0)->text(), QStringLiteral("Werkstoff"));
+        QCOMPARE(pControl->pButtons[MyWndControl::Print]->text(), QStringLiteral("Print"));
     }
 };
 

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 
 #include <qwt_plot_barchart.h>
@@ -49,6 +50,17 @@ QPushButton* button(int which)
     return pControl->pButtons[which];
 }
 
+// Presses LoadData with a group chosen; no worker answers, the progress dialog stays pending.
+QPointer<QProgressDialog> startDownload(MainWindow& w)
+{
+    w.show();
+    QObject::disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
+    w.slotValidDev(1);
+    pControl->findChild<QComboBox*>()->setCurrentIndex(2);
+    button(MyWndControl::LoadData)->click();
+    return w.findChild<QProgressDialog*>();
+}
+
 // Collects "title|text" of every message box and closes it. A file dialog gets the name given;
 // the question before replacing a file is answered Yes.
 struct MessageLog
@@ -77,24 +89,24 @@ class TestMainWindow : public QObject
 private slots:
     void cleanup() { FreeGroup(nullptr, -1); }
 
-    void followsTheInstrumentAndTheGroupChoice()
+    void followsTheInstrument()
     {
+        delete new MainWindow;  // a window closed before: its shutdown must not stop the next one's polling
         MainWindow w;
+        QCOMPARE(int(bAppRunning), 1);
         QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
         QVERIFY(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d :Device Disconnected$").match(w.statusBar()->currentMessage()).hasMatch());
         QCOMPARE(nGroupIndex, -1);
-        auto* groups = pControl->findChild<QComboBox*>();
-        groups->setCurrentIndex(9);
-        QCOMPARE(nGroupIndex, 9);
-        w.slotValidDev(1);
-        QVERIFY(button(MyWndControl::LoadData)->isEnabled());
-        QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device Connected"));
-        w.slotValidDev(QHard::kNoPermission);
-        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
-        QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device found, but no permission to open it: install the udev rule (see README)"));
-        w.slotValidDev(0);
-        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
-        QVERIFY(w.statusBar()->currentMessage().endsWith(" :Device Disconnected"));
+        const std::pair<short, QString> states[] = {
+            {QHard::kConnected, "Device Connected"},
+            {QHard::kNoPermission, "Device found, but no permission to open it: install the udev rule (see README)"},
+            {QHard::kAbsent, "Device Disconnected"},
+        };
+        for (const auto& [nPresence, text] : states) {
+            w.slotValidDev(nPresence);
+            QCOMPARE(button(MyWndControl::LoadData)->isEnabled(), nPresence == QHard::kConnected);
+            QVERIFY(w.statusBar()->currentMessage().endsWith(" :" + text));
+        }
     }
 
     void loadDataFlow()
@@ -149,13 +161,45 @@ private slots:
         QCOMPARE(chartHeights(), (QVector<double>{0, 501, 511, 506}));
         w.slotRowSel(0);
         QCOMPARE(chartHeights(), (QVector<double>{0, 500, 510, 505}));
+    }
 
-        // A download that never answered: the instrument comes back, LoadData starts afresh
-        // and the pending dialog is replaced, not piled up.
-        w.slotColectgroup();
+    void noBusyPopupOverTheWarning()
+    {
+        MainWindow w;
+        QPointer<QProgressDialog> progress = startDownload(w);
+        progress->setMinimumDuration(50);  // its own timer, shortened and restarted: it runs out
+        progress->setValue(0);             // while the warning is up
+        bool bPopupOverWarning = false;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box)
+                return rejectDialog(modal);  // the popup, where it came up
+            QTest::qWait(300);
+            bPopupOverWarning = progress && progress->isVisible();
+            box->accept();
+        });
+        w.slotData(nullptr, 0);  // an empty group, no instrument or a failed first exchange
+        QVERIFY(!bPopupOverWarning);
+    }
+
+    // A download that never answered: the instrument comes back and LoadData starts afresh. The
+    // pending dialog is replaced, but not while a click from inside its own events is running.
+    void clickFromInsideTheDialogsOwnEventsKeepsIt()
+    {
+        MainWindow w;
+        QPointer<QProgressDialog> progress = startDownload(w);
+        QVERIFY(QMetaObject::invokeMethod(progress, "forceShow"));  // as after its minimum duration
         w.slotValidDev(1);
-        w.slotColectgroup();
-        QTRY_COMPARE(w.findChildren<QProgressDialog*>().size(), 1);
+        // A shown window-modal progress dialog processes events in setValue: the click lands there.
+        bool bAliveAfterClick = false;
+        QTimer::singleShot(0, &w, [&] {
+            button(MyWndControl::LoadData)->click();
+            bAliveAfterClick = !progress.isNull();
+        });
+        w.slotProcessStatus(1);
+        QVERIFY(bAliveAfterClick);
+        QTRY_VERIFY(progress.isNull());  // released once control is back in the event loop
+        QCOMPARE(w.findChildren<QProgressDialog*>().size(), 1);
     }
 
     void saveCsvReportsWhatHappened()
@@ -196,6 +240,24 @@ private slots:
         // Save as PDF offers the chart export even with nothing loaded.
         QTest::mouseClick(button(MyWndControl::SavePdf), Qt::LeftButton);
         QCOMPARE(seen, (QStringList{"QPrintPreviewDialog", "QPrintPreviewDialog", "QPrintDialog", "QFileDialog"}));
+    }
+
+    // Last, as it leaves a remembered geometry behind.
+    void sizeAndPositionRemembered()
+    {
+        QStandardPaths::setTestModeEnabled(true);  // settings in a folder of the test's own
+        QSettings().clear();
+        const QRect remembered(40, 50, 700, 500);
+        {
+            MainWindow w;
+            const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+            QCOMPARE(w.size(), MainWindow::kOpeningSize.boundedTo(screen));
+            w.setGeometry(remembered);
+            w.show();
+            w.close();
+        }
+        MainWindow w;
+        QCOMPARE(w.geometry(), remembered);
     }
 };
 

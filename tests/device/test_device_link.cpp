@@ -1,7 +1,8 @@
-// CHidDevice and the instrument's protocol over the simulated instrument, on the test's thread.
+// CHidDevice and the instrument's protocol over the simulated instrument on the test's thread, and
+// QHard on a real worker thread over the demo instrument that DefaultHidPlatform() gives.
 #include "CHidDevice.h"
 #include "DeviceProtocol.h"
-#include "ExpectedProgress.h"
+#include "QHard.h"
 #include "SimulatedInstrument.h"
 
 #include <QtTest>
@@ -33,6 +34,15 @@ Bytes request(uint8_t nCommand, uint8_t nRecord)
 
 std::vector<float> valuesOf(const MeasureRecord& rec) { return {rec.pValues, rec.pValues + rec.nTimes}; }
 
+// The progress values of a download of nCount records: the maximum, then 1, 2, ... nCount.
+std::vector<int> progressOf(int nCount)
+{
+    std::vector<int> v{kProgressMaximumFlag | nCount};
+    for (int i = 1; i <= nCount; ++i)
+        v.push_back(i);
+    return v;
+}
+
 struct Failure
 {
     int nTransfer, fault, nResult, nDelivered;  // nTransfer 0: a silent device
@@ -49,6 +59,51 @@ struct Link
     CHidDevice device{sim, [this](int n) { progress.push_back(n); }};
 };
 
+SimulatedInstrument& demo() { return SimulatedInstrument::demo(); }
+const std::string kDemo = SimulatedInstrument::kDemoPath;
+using Result = std::pair<MeasureRecord*, short>;
+
+// QHard on a thread of its own, as the main window runs it; stopped, and QHard deleted, at scope end.
+// What it says arrives on the test's thread through queued connections, as the window receives it;
+// the groups handed over are freed at the end.
+struct Worker : QObject
+{
+    Worker()
+    {
+        hard->moveToThread(&thread);
+        connect(&thread, &QThread::finished, hard, &QObject::deleteLater);
+        connect(hard, &QHard::sigValidDev, this, [this](short b) { valid.push_back(b); });
+        connect(hard, &QHard::sigProcessStatus, this, [this](int n) { progress.push_back(n); });
+        connect(hard, &QHard::sigResult, this, [this](void* p, short nLen) {
+            results.push_back({static_cast<MeasureRecord*>(p), nLen});
+        });
+        thread.start();
+    }
+    ~Worker() override
+    {
+        thread.quit();
+        thread.wait();
+        for (auto [pRecords, nLen] : results)
+            FreeGroup(pRecords, std::max<int>(0, nLen));
+    }
+    // Runs a slot on the worker thread and takes in the signals it sent.
+    template <typename... Args> void run(const char* szSlot, Args... args)
+    {
+        QVERIFY(QMetaObject::invokeMethod(hard, szSlot, Qt::BlockingQueuedConnection, args...));
+        QCoreApplication::processEvents();
+    }
+    void collect(int nGroup)
+    {
+        progress.clear();
+        run("CollectOnce", Q_ARG(int, nGroup));
+    }
+
+    QThread thread;
+    QHard* hard = new QHard;
+    std::vector<int> valid, progress;
+    std::vector<Result> results;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Failure)
@@ -58,6 +113,53 @@ class TestDeviceLink : public QObject
     Q_OBJECT
 
 private slots:
+    // As when the window is already closing: init starts no presence checks, the tests run them.
+    void init()
+    {
+        demo().resetToDemo();
+        bAppRunning = 0;
+    }
+
+    void downloadsAndPresence()
+    {
+        Worker w;
+        w.run("init");
+        QVERIFY(!w.hard->presenceTimer()->isActive());  // no presence checks after shutdown
+        demo().unplug(kDemo);
+        w.run("searchDev");  // absent from the start: nothing to say
+        demo().plugIn(kDemo);
+        w.run("searchDev");
+        w.run("searchDev");
+        QCOMPARE(w.valid, std::vector<int>{1});
+
+        const std::vector<SimRecord> group = SimulatedInstrument::demoGroup(1);
+        const int n = int(group.size());
+        w.collect(0);
+        QCOMPARE(int(w.results.at(0).second), n);
+        QCOMPARE(w.progress, progressOf(n));
+        QCOMPARE(size_t(w.results[0].first[n - 1].nTimes), group.back().values.size());
+
+        w.collect(2);  // an empty group: the maximum 0, then no data
+        QVERIFY(w.results.at(1) == Result(nullptr, 0));
+        QCOMPARE(w.progress, std::vector<int>{kProgressMaximumFlag});
+
+        demo().injectFault(1, Fault::WaitError);  // the group size fails
+        QTest::ignoreMessage(QtDebugMsg, "Write WaitForSingleObject error");
+        w.collect(0);
+        QVERIFY(w.results.at(2) == Result(nullptr, -2));
+        QVERIFY(w.progress.empty());
+
+        demo().unplug(kDemo);  // the next check finds nothing and says so, once
+        w.run("searchDev");
+        w.run("searchDev");
+        w.collect(0);  // gone: no data, no progress, never again the group already handed over
+        QVERIFY(w.results.at(3) == Result(nullptr, 0));
+        QVERIFY(w.progress.empty());
+        demo().plugIn(kDemo);
+        w.run("searchDev");
+        QCOMPARE(w.valid, (std::vector<int>{1, 0, 1}));
+    }
+
     void downloadsWithTheExactRequests()
     {
         Link l(records(2));

@@ -23,7 +23,6 @@ public:
             if (!modal || modal->property("answered").toBool())
                 return;
             modal->setProperty("answered", true);
-            m_last = modal;
             // Answered from a queued call, so that a dialog the answer opens in turn (a question
             // before replacing a file) is seen by this timer from within its own event loop.
             QMetaObject::invokeMethod(this, [this, modal] {
@@ -38,12 +37,9 @@ public:
         m_poll.start(20);
     }
 
-    QWidget* lastDialog() const { return m_last; }  // null once it is deleted
-
 private:
     Handler m_handler;
     QTimer m_poll;
-    QPointer<QWidget> m_last;
 };
 
 inline void acceptDialog(QWidget* modal)

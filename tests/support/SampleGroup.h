@@ -12,13 +12,8 @@ namespace sample {
 
 struct Header
 {
-    uint8_t nMaterial = 0;
-    uint8_t nUnit = 0;
-    uint8_t nAngle = 0;
-    uint8_t nProbe = 0;
-    uint8_t nYear = 22;
-    uint8_t nMonth = 9;
-    uint8_t nDay = 8;
+    uint8_t nMaterial = 0, nUnit = 0, nAngle = 0, nProbe = 0;
+    uint8_t nYear = 22, nMonth = 9, nDay = 8;
 };
 
 // A header reply and a values reply of the given lengths in bytes (a negative values length: that

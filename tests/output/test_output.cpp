@@ -1,13 +1,40 @@
+// The CSV file, and the printed report: its layout and pagination read back from PDF files, and
+// the printer and dialogs it keeps.
+#include "CsvWriter.h"
 #include "Files.h"
+#include "ModalAnswerer.h"
 #include "MyPrint.h"
+#include "NoPrinters.h"
 #include "SampleGroup.h"
 
 #include <QtTest>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
+#include <sys/stat.h>
+
 namespace {
+
+const QByteArray kBom("\xEF\xBB\xBF");
+
+// Translates one material and one heading into texts that would break a bare CSV line.
+class AwkwardTranslator : public QTranslator
+{
+public:
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        const QByteArray s(source);
+        return s == "Alloy Tool Steel" ? QStringLiteral("Steel, \"alloyed\"")
+             : s == "Values"           ? QStringLiteral("Values\r\nlist") : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 constexpr double kTolerance = 0.8;  // mm; font metrics of the substituted font vary a little
 
@@ -29,24 +56,6 @@ QString joined(const Words& words)
 double centreX(const Words& words)
 {
     return words.isEmpty() ? -1 : (words.first().rcMm.left() + words.last().rcMm.right()) / 2;
-}
-
-// Whether as many values as expected came, each within the tolerance of the expected one.
-bool near(const QVector<double>& actual, const QVector<double>& expected, double tolerance = kTolerance)
-{
-    bool bNear = actual.size() == expected.size();
-    for (int k = 0; bNear && k < actual.size(); ++k)
-        bNear = std::abs(actual[k] - expected[k]) <= tolerance;
-    return bNear;
-}
-
-// Block tops (or rules): n of them, 32 mm apart.
-QVector<double> arithmetic(double first, int n)
-{
-    QVector<double> result;
-    for (int k = 0; k < n; ++k)
-        result << first + k * 32;
-    return result;
 }
 
 // The report of CurrentGroup painted into a PDF on the whole paper, its words read back with pdftotext.
@@ -117,13 +126,87 @@ struct Report
     QVector<Words> pages;
 };
 
+// "Pages|Title|Page size" as pdfinfo reads them from a PDF, which is then removed.
+QString pdfSummary(const QString& path)
+{
+    const QString info = QString::fromUtf8(toolOutput(QStringLiteral("pdfinfo"), {path}));
+    QStringList fields;
+    for (const QString key : {"Pages", "Title", "Page size"})
+        fields << QRegularExpression('^' + key + ":\\s*(.*)$", QRegularExpression::MultilineOption).match(info).captured(1);
+    QFile::remove(path);
+    return fields.join('|');
+}
+
+// The report's own settings: A4 portrait into output.pdf, named setDocName.pdf.
+const QString kReportPdf = QStringLiteral("1|setDocName.pdf|595 x 842 pts (A4)");
+
 } // namespace
 
-class TestReport : public QObject
+class TestOutput : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir workDir;  // the report's settings write output.pdf here, never into the source tree
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir::setCurrent(workDir.path()));
+        QVERIFY(QPrinterInfo::availablePrinterNames().isEmpty() && QPrinterInfo::defaultPrinterName().isEmpty());
+    }
+
+    void documentBytes()
+    {
+        const QByteArray header("NO,Material,Angle,Unit,Probe,Times,Values,Min,Max,Avg,DateTime\n");
+        QCOMPARE(CsvDocument(nullptr, 0), kBom + header);
+        // A full record in tenths, a failed (all-zero) one, one without values and with codes outside the tables.
+        sample::InstalledGroup group(3);
+        sample::fillRecord(group[0], {1, 3, 2, 1}, {5200, 5185, 5220});
+        sample::fillRecord(group[2], {10, 7, 5, 8, 23, 12, 31}, {});
+        QCOMPARE(CsvDocument(CurrentGroup.pRecords, 3),
+                 kBom + header + "No.1,Alloy Tool Steel,\xE2\x86\x92,HRC,DC,3,520;518.5;522,518.5,522,520.167,2022/09/08\n"
+                     + "No.2,Steel and Cast Steel,\xE2\x86\x93,HL,D,0,,0,0,0,1970/01/01\n"
+                     + "No.3,,5,,8,0,,0,0,0,2023/12/31\n");
+
+        AwkwardTranslator translator;
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const QByteArray quoted = CsvDocument(CurrentGroup.pRecords, 1);
+        QCoreApplication::removeTranslator(&translator);
+        // The header stays in English for the scripts that read it, whatever the translation.
+        QCOMPARE(quoted, kBom + header + "No.1,\"Steel, \"\"alloyed\"\"\",\xE2\x86\x92,HRC,DC,3,520;518.5;522,518.5,522,520.167,2022/09/08\n");
+    }
+
+    void saveReplacesTheFileOrLeavesItIntact()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("group.csv"));
+        QVERIFY(writeFile(path, QByteArray(4000, 'x')));
+        // A group saved onto an older, longer file replaces it: nothing of the old file remains.
+        sample::InstalledGroup one(1);
+        sample::fillRecord(one[0], {}, {300});
+        QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 1), SaveResult::Saved);
+        const QByteArray bytes = fileBytes(path);
+        QCOMPARE(bytes, CsvDocument(CurrentGroup.pRecords, 1));
+
+        // A folder, a file in a folder that does not exist and a pipe are not opened, nor replaced.
+        const QString subdir = dir.filePath(QStringLiteral("sub.csv")), pipe = dir.filePath(QStringLiteral("pipe.csv"));
+        QVERIFY(QDir().mkdir(subdir) && ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        for (const QString& target : {subdir, dir.filePath(QStringLiteral("no/such/dir.csv")), pipe})
+            QCOMPARE(SaveCsvFile(target, CurrentGroup.pRecords, 1), SaveResult::OpenFailed);
+        QVERIFY(QFileInfo(subdir).isDir() && !QFileInfo(pipe).isFile());
+
+        SaveResult result;
+        {
+            FileSizeLimit full;
+            QVERIFY(full.bActive);
+            result = SaveCsvFile(path, CurrentGroup.pRecords, 1);
+        }
+        QCOMPARE(result, SaveResult::WriteFailed);
+        // The old file is intact and no half-written temporary file is left beside it.
+        QCOMPARE(fileBytes(path), bytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("group.csv")});
+    }
+
     void paginates_data()
     {
         QTest::addColumn<QSizeF>("paper");
@@ -163,10 +246,13 @@ private slots:
         for (int page = 1; page <= blocks.size(); ++page) {
             const double first = page == 1 ? 42 : 15;
             QCOMPARE(joined(report.pages[page - 1]).count(QLatin1String("No. ")), blocks[page - 1]);
-            for (double top : arithmetic(first, blocks[page - 1]))
-                QCOMPARE(report.lineAt(page, top), QStringLiteral("No. %1").arg(nNumber++));
             // One rule across the content width 5 mm below each block top, found within a pixel.
-            QVERIFY(near(report.rules(page, 15.5, width - 15.5), arithmetic(first + 5, blocks[page - 1]), 0.3));
+            const QVector<double> rules = report.rules(page, 15.5, width - 15.5);
+            QCOMPARE(rules.size(), blocks[page - 1]);
+            for (int k = 0; k < blocks[page - 1]; ++k) {
+                QCOMPARE(report.lineAt(page, first + 32 * k), QStringLiteral("No. %1").arg(nNumber++));
+                QVERIFY(std::abs(rules[k] - (first + 32 * k + 5)) <= 0.3);
+            }
             const Words number = report.band(page, bottom - 0.2, bottom + 6.2);
             QCOMPARE(joined(number), QStringLiteral("-- %1 --").arg(page));
             QVERIFY(std::abs(centreX(number) - width / 2) < kTolerance);
@@ -205,7 +291,8 @@ private slots:
         QCOMPARE(report.lineAt(1, 54), QStringLiteral("Probe: DC Angle: \u2192 Times: 3"));
         QCOMPARE(report.lineAt(1, 60), QStringLiteral("Max: 522 Min: 518.5 Avg: 520.167"));
         const Words row = report.line(1, 60);
-        QVERIFY(near({row[0].rcMm.left(), row[2].rcMm.left(), row[4].rcMm.left()}, {15, 75, 135}));
+        for (int k = 0; k < 3; ++k)
+            QVERIFY(std::abs(row.value(2 * k).rcMm.left() - (15 + 60 * k)) < kTolerance);
         // The values box 24 mm below the block top.
         QCOMPARE(report.lineAt(1, 66), QStringLiteral("520,518.5,522"));
         QVERIFY(std::abs(report.line(1, 66).first().rcMm.left() - 15) < kTolerance);
@@ -219,7 +306,96 @@ private slots:
         QCOMPARE(report.lineAt(1, 112 + 24), first19);
     }
 
+    void printerAndDialogsAreMadeOnce()
+    {
+        MyPrint print;
+        QPrinter* const printer = print.printer();
+        QVERIFY(printer && !print.printDialog() && !print.pageSetupDialog());
+        const QString pdf = workDir.filePath(QStringLiteral("dialog.pdf"));
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        const auto answer = [&](short nType, ModalAnswerer::Handler handler) {
+            QWidget* dialog = nullptr;
+            ModalAnswerer answerer([&](QWidget* modal) {
+                dialog = modal;
+                handler(modal);
+            });
+            print.slotPrints(nType);
+            return dialog;
+        };
+        // Each dialog is made once and shown each time; only an accepted print dialog paints.
+        QWidget* const printDialog = answer(1, rejectDialog);
+        QWidget* const setupDialog = answer(2, acceptDialog);
+        QVERIFY(printDialog && setupDialog && answer(2, rejectDialog) == setupDialog && !QFile::exists(pdf));
+        QCOMPARE(answer(1, acceptDialog), printDialog);
+        QCOMPARE(print.printer(), printer);
+        QCOMPARE(pdfSummary(pdf).left(2), QStringLiteral("1|"));
+
+        // Releasing deletes both dialogs; null makes a new printer with the report's settings.
+        QPointer<QWidget> deadPrint = printDialog, deadSetup = setupDialog;
+        print.releasePrinter();
+        QVERIFY(!print.printer() && !deadPrint && !deadSetup);
+        print.slotPrint(nullptr);
+        QVERIFY(print.printer() && print.printer()->fullPage());
+        QCOMPARE(pdfSummary(QStringLiteral("output.pdf")), kReportPdf);
+
+        // A foreign printer is adopted with the report's settings; the dialogs made for the old
+        // printer go with it.
+        QPointer<QWidget> oldPrint = answer(1, rejectDialog), oldSetup = answer(2, rejectDialog);
+        QVERIFY(oldPrint && oldSetup);
+        auto* foreign = new QPrinter(QPrinter::HighResolution);
+        foreign->setPageSize(QPageSize(QPageSize::Letter));
+        foreign->setPageOrientation(QPageLayout::Landscape);
+        print.slotPrint(foreign);
+        QVERIFY(print.printer() == foreign && !oldPrint && !oldSetup);
+        QCOMPARE(pdfSummary(QStringLiteral("output.pdf")), kReportPdf);
+
+        // The held printer is painted on as it is.
+        foreign->setOutputFileName(pdf);
+        foreign->setPageSize(QPageSize(QPageSize::A5));
+        print.slotPrint(foreign);
+        QCOMPARE(pdfSummary(pdf), QStringLiteral("1|setDocName.pdf|420 x 595 pts (A5)"));
+    }
+
+    // A PDF printer without a file name cannot be painted on: the report stops at once, with
+    // QPainter's one warning and no painting on an inactive painter.
+    void nothingPaintedWithoutAnOutput()
+    {
+        sample::InstalledGroup group(9);  // two pages
+        MyPrint print;
+        print.printer()->setOutputFormat(QPrinter::PdfFormat);
+        print.printer()->setOutputFileName(QString());
+        static int nWarnings;
+        nWarnings = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString&) { nWarnings += type == QtWarningMsg; });
+        print.slotPrints(0);
+        qInstallMessageHandler(previous);
+        QCOMPARE(nWarnings, 1);
+    }
+
+    void previewIsNewEachTimeOnTheHeldPrinter()
+    {
+        sample::InstalledGroup group(20);
+        MyPrint print;
+        QPrinter* const printer = print.printer();
+        // A4: 7 + 8 + 5 records, twice, each time a dialog of its own, deleted when it closes;
+        // then on the paper the held printer carries (A5: 4 + 5 + 5 + 5 + 1).
+        for (const auto& [paper, nExpected] : {std::pair{QPageSize::A4, 3}, {QPageSize::A4, 3}, {QPageSize::A5, 5}}) {
+            printer->setPageSize(QPageSize(paper));
+            bool bDestroyed = false;
+            int nPages = -1;
+            ModalAnswerer answerer([&](QWidget* dialog) {
+                if (auto* pages = dialog->findChild<QPrintPreviewWidget*>())
+                    nPages = pages->pageCount();
+                connect(dialog, &QObject::destroyed, [&] { bDestroyed = true; });
+            });
+            print.slotPrints(3);
+            QVERIFY(nPages == nExpected && bDestroyed);
+            QVERIFY(print.printer() == printer && printer->pageLayout().pageSize().id() == paper);
+        }
+    }
 };
 
-QTEST_MAIN(TestReport)
-#include "test_report.moc"
+QTEST_MAIN(TestOutput)
+#include "test_output.moc"

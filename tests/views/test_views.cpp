@@ -1,0 +1,204 @@
+// The result table and the bar chart, under the program's dark theme.
+#include "CBarChartPlot.h"
+#include "CTableResult.h"
+#include "Files.h"
+#include "ModalAnswerer.h"
+#include "SampleGroup.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <qwt_scale_map.h>
+
+#include <memory>
+
+namespace {
+
+QString rowText(const CTableResult& table, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < table.columnCount(); ++column)
+        texts << (table.item(row, column) ? table.item(row, column)->text() : QStringLiteral("-"));
+    return texts.join(QLatin1Char('|'));
+}
+
+void showRecords(CTableResult& table, int nCount)
+{
+    sample::InstalledGroup group(nCount);
+    for (int i = 0; i < nCount; ++i)
+        sample::fillRecord(group[i], {}, {uint16_t(i + 1)});
+    table.showGroup();
+}
+
+} // namespace
+
+class TestViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The program's dark theme, under which the chart must still paint on its white canvas.
+    void initTestCase()
+    {
+        QFile sheet(QStringLiteral(":/dark/dark/style.qss"));
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    }
+
+    void showsRecordsAsText()
+    {
+        CTableResult table;
+        // After five records, three leave no empty rows behind; each field in its own column.
+        showRecords(table, 5);
+        sample::InstalledGroup group(3);
+        sample::fillRecord(group[0], {1, 3, 2, 4}, {498, 512, 505});
+        table.showGroup();
+        QCOMPARE(table.rowCount(), 3);
+        QCOMPARE(rowText(table, 0),
+                 QStringLiteral("Alloy Tool Steel|\u2192|HRC|G|3|49.8;51.2;50.5;|49.8|51.2|50.5|2022/09/08"));
+    }
+
+    void onlyMouseClicksPickRows()
+    {
+        CTableResult table;
+        table.resize(900, 300);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        showRecords(table, 3);
+        QSignalSpy spy(&table, &CTableResult::sigRowSet);
+        const auto centre = [&](int row, int column) { return table.visualItemRect(table.item(row, column)).center(); };
+        for (int column : {0, 5, 9})
+            QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre(2, column));
+        QCOMPARE(spy.count(), 3);
+        QVERIFY(spy.at(0).at(0).toInt() == 2 && spy.at(2).at(0).toInt() == 2);
+        // Neither a click on the selected row nor a double click opens an editor.
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre(1, 3));
+        QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, centre(1, 3));
+        QVERIFY(table.viewport()->findChildren<QLineEdit*>().isEmpty());
+        spy.clear();
+        // The keys move the selection without picking a row.
+        table.setFocus();
+        table.setCurrentCell(0, 0);
+        QTest::keyClick(&table, Qt::Key_Down);
+        QTest::keyClick(&table, Qt::Key_Down);
+        QVERIFY(table.currentRow() == 2 && spy.isEmpty());
+    }
+
+    void showsTheRecordAsColouredLabelledBars()
+    {
+        CBarChartPlot plot;
+        const CBarChart& chart = *plot.barChart();
+        const auto xRange = [&] { return plot.axisScaleDiv(QwtPlot::xBottom).interval(); };
+        plot.resize(800, 500);
+        plot.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+
+        sample::InstalledGroup group(3);
+        sample::fillRecord(group[0], {0, 3}, {4980, 5125, 5052});  // HRC, in tenths
+        sample::fillRecord(group[1], {}, {1, 2, 3});
+        const float* values = group[0].pValues;
+        plot.showRecord(group[0]);
+        QCOMPARE(chart.dataSize(), size_t(4));
+        QCOMPARE(chart.sample(0), QPointF(0, 0));  // bar 0 is always empty
+        QCOMPARE(chart.sample(3), QPointF(3, double(505.2f)));
+        QCOMPARE(xRange(), QwtInterval(0, 4));
+        // No minor ticks; at most nTimes + 1 = 4 major steps: ticks 0 to 4 (the default of 8 would give 9).
+        QVERIFY(plot.axisScaleDiv(QwtPlot::xBottom).ticks(QwtScaleDiv::MinorTick).isEmpty());
+        QVERIFY(plot.axisScaleDiv(QwtPlot::xBottom).ticks(QwtScaleDiv::MajorTick).size() <= 5);
+        const char* labels[] = {"0.0", "498.0", "512.5", "505.2"};
+        for (int i = 0; i < 4; ++i) {
+            std::unique_ptr<QwtColumnSymbol> base(chart.specialSymbol(i, chart.sample(i)));
+            const auto* symbol = dynamic_cast<const UserDefine::myQwtColumnSymbol*>(base.get());
+            QVERIFY(symbol && symbol->label() == QLatin1String(labels[i]));
+        }
+
+        // As painted, with no replot asked for: the fill in the bar's colour, white above it, the label at its foot.
+        const QImage image = plot.canvas()->grab().toImage();
+        const QwtScaleMap xMap = plot.canvasMap(QwtPlot::xBottom);
+        const QwtScaleMap yMap = plot.canvasMap(QwtPlot::yLeft);
+        const int foot = qRound(yMap.transform(0));
+        for (int i = 1; i <= 3; ++i) {
+            const int x = qRound(xMap.transform(i));
+            const int top = qRound(yMap.transform(values[i - 1]));
+            QCOMPARE(image.pixelColor(x, (top + foot) / 2), barColor(i));
+            QCOMPARE(image.pixelColor(x, top - 3), QColor(Qt::white));
+            bool bLabel = false;
+            for (int dx = -15; dx <= 15; ++dx)
+                for (int y = foot - 20; y < foot; ++y)
+                    bLabel = bLabel || image.pixelColor(x + dx, y) != barColor(i);
+            QVERIFY2(bLabel, qPrintable(QStringLiteral("no label in bar %1").arg(i)));
+        }
+
+        // As many values again: the bars change, the axis is left alone; none: one empty bar.
+        plot.setAxisScale(QwtPlot::xBottom, 0, 10);
+        plot.showRecord(group[1]);
+        QVERIFY(chart.sample(3) == QPointF(3, 3.0) && xRange() == QwtInterval(0, 10));
+        plot.showRecord(group[2]);
+        QVERIFY(chart.dataSize() == 1 && xRange() == QwtInterval(0, 1));
+    }
+
+    // Labels stay readable however many bars share the chart's width.
+    void barLabelsNeverOverlap_data()
+    {
+        QTest::addColumn<int>("nValues");
+        QTest::addColumn<int>("nWidth");
+        QTest::newRow("3 bars, 14 pt") << 3 << 900;
+        QTest::newRow("20 bars") << 20 << 900;
+        QTest::newRow("32 bars in a narrow chart") << 32 << 500;
+        QTest::newRow("127 bars, as many as a record holds") << 127 << 900;
+    }
+
+    void barLabelsNeverOverlap()
+    {
+        QFETCH(int, nValues);
+        QFETCH(int, nWidth);
+        sample::InstalledGroup group(1);
+        sample::fillRecord(group[0], {}, sample::rising(700, nValues));
+        CBarChartPlot plot;
+        plot.resize(nWidth, 300);
+        plot.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        plot.showRecord(group[0]);
+        plot.canvas()->grab();
+        const CBarChart::LabelLayout layout = plot.barChart()->labelLayout();
+
+        const auto widestLabel = [&](int nPointSize) {
+            QFont font = plot.canvas()->font();
+            font.setPointSize(nPointSize);
+            return QFontMetricsF(font).horizontalAdvance(QStringLiteral("%1.0").arg(700 + nValues - 1));
+        };
+        const QwtScaleMap xMap = plot.canvasMap(QwtPlot::xBottom);
+        const double dPitch = xMap.transform(1) - xMap.transform(0);
+        // Labelled bars stand nStride bars apart, and the widest label fits between them.
+        QVERIFY(layout.nPointSize >= 7 && layout.nPointSize <= 14);
+        QVERIFY(widestLabel(layout.nPointSize) < layout.nStride * dPitch);
+        // Shrunk no further than needed, and labels left out only at the smallest size.
+        if (layout.nPointSize < 14)
+            QVERIFY(widestLabel(layout.nPointSize + 1) > dPitch - plot.barChart()->spacing());
+        QVERIFY(layout.nStride == 1 || layout.nPointSize == 7);
+        QCOMPARE(nValues == 3, layout.nPointSize * layout.nStride == 14);
+    }
+
+    void exportsOnlyWhenTheUserPicksAFile()
+    {
+        QTemporaryDir dir;
+        CBarChartPlot plot;
+        const QString pdf = dir.filePath("chart.pdf");
+        {
+            ModalAnswerer cancel(rejectDialog);
+            plot.exportChart(pdf);
+        }
+        QVERIFY(QDir(dir.path()).isEmpty());
+        // A name only proposes the file; the user still confirms it. 300 x 200 mm is 850 x 567 pt.
+        ModalAnswerer pick(acceptDialog);
+        plot.exportChart(pdf);
+        const QByteArray bytes = fileBytes(pdf);
+        const auto box = QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")
+                             .match(QString::fromLatin1(bytes.constData(), bytes.size()));  // streams hold NULs
+        QCOMPARE(QSize(qRound(box.captured(1).toDouble()), qRound(box.captured(2).toDouble())), QSize(850, 567));
+    }
+};
+
+QTEST_MAIN(TestViews)
+#include "test_views.moc"
