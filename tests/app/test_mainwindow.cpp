@@ -56,14 +56,12 @@ QPointer<QProgressDialog> startDownload(MainWindow& w)
     return w.findChild<QProgressDialog*>();
 }
 
-// Collects "title|text" of every message box and closes it. A file dialog gets the name given;
-// the question before replacing a file is answered Yes.
-struct MessageLog
+// "title|text" of every message box that action brings up, each closed (the question before
+// replacing a file answered Yes); a file dialog gets the name given.
+QStringList messagesOf(const std::function<void()>& action, const QString& fileName = {})
 {
-    explicit MessageLog(const QString& fileName = {}) : fileName(fileName) {}
-    QString fileName;
     QStringList texts;
-    ModalAnswerer answerer{[this](QWidget* modal) {
+    ModalAnswerer answerer([&](QWidget* modal) {
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText(fileName);
             acceptDialog(dialog);
@@ -72,8 +70,10 @@ struct MessageLog
             QAbstractButton* yes = box->button(QMessageBox::Yes);
             (yes ? yes : box->button(QMessageBox::Ok))->click();
         }
-    }};
-};
+    });
+    action();
+    return texts;
+}
 
 } // namespace
 
@@ -111,15 +111,12 @@ private slots:
         disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
         QSignalSpy requests(&w, &MainWindow::sigCollectGroup);
         w.slotValidDev(1);
-        {
-            MessageLog log;
-            QTest::mouseClick(button(MyWndControl::LoadData), Qt::LeftButton);
-            QCOMPARE(log.texts, QStringList{"Error|Please choose group first!"});
-        }
+        const auto click = [] { QTest::mouseClick(button(MyWndControl::LoadData), Qt::LeftButton); };
+        QCOMPARE(messagesOf(click), QStringList{"Error|Please choose group first!"});
         QVERIFY(requests.isEmpty() && button(MyWndControl::LoadData)->isEnabled());
 
         pControl->findChild<QComboBox*>()->setCurrentIndex(1);
-        QTest::mouseClick(button(MyWndControl::LoadData), Qt::LeftButton);
+        click();
         QVERIFY(requests.count() == 1 && requests.at(0).at(0).toInt() == 1);
         QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
         auto* progress = w.findChild<QProgressDialog*>();
@@ -138,11 +135,7 @@ private slots:
         // No data: the store, the table and the chart stay as they were.
         w.slotRowSel(1);
         QCOMPARE(firstBar(), 501.0);
-        {
-            MessageLog log;
-            w.slotData(nullptr, 0);
-            QCOMPARE(log.texts, QStringList{"Info|No data is found!"});
-        }
+        QCOMPARE(messagesOf([&] { w.slotData(nullptr, 0); }), QStringList{"Info|No data is found!"});
         QVERIFY(CurrentGroup.pRecords == group && pTable->rowCount() == 5);
 
         // A smaller group after a larger one: no rows are left over, and rows beyond it pick nothing.
@@ -199,22 +192,14 @@ private slots:
         MainWindow w;
         QTemporaryDir dir;
         const QString path = dir.filePath("group.csv"), pipe = dir.filePath("pipe.csv");
-        const auto save = [&](const QString& fileName) {
-            MessageLog log(fileName);
-            w.saveCSV();
-            return log.texts;
-        };
+        const auto save = [&](const QString& fileName) { return messagesOf([&] { w.saveCSV(); }, fileName); };
         QCOMPARE(save(path), QStringList{"Error|No data to save"});
         w.slotData(makeGroup(2), 2);
         QCOMPARE(save(path), QStringList{"Info|Successfully saved"});
         QCOMPARE(fileBytes(path), CsvDocument(CurrentGroup.pRecords, 2));
-        {
-            FileSizeLimit full;
-            QVERIFY(full.bActive);
-            const QStringList texts = save(path);  // the replace question, then the failure
-            QCOMPARE(texts.value(1), QStringLiteral("Error|The file could not be written."));
-            QCOMPARE(texts.size(), 2);
-        }
+        const QStringList texts = onFullDisk([&] { return save(path); });  // the replace question, then the failure
+        QCOMPARE(texts.value(1), QStringLiteral("Error|The file could not be written."));
+        QCOMPARE(texts.size(), 2);
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QCOMPARE(save(pipe).value(1), QStringLiteral("Error|File open failed"));
     }

@@ -57,39 +57,36 @@ private slots:
     {
         QTemporaryDir dir;
         const QString windowFile = dir.filePath("window.csv"), cliFile = dir.filePath("cli.csv");
-        for (const QString group : {"1", "2"}) {  // mixed scales; long series
-            SimulatedInstrument sim;  // the same demo group, downloaded here through the window's device link
-            sim.resetToDemo();
-            CHidDevice device(sim);
-            QVERIFY(device.openByScan());
-            const int nCount = device.collectGroup(group.toInt() - 1);
-            MeasureRecord* pRecords = device.takeRecords();
-            const QByteArray csv = CsvDocument(pRecords, nCount), json = JsonDocument(pRecords, nCount, group.toInt());
-            QCOMPARE(SaveCsvFile(windowFile, pRecords, nCount), SaveResult::Saved);
-            FreeGroup(pRecords, nCount);
+        SimulatedInstrument sim;  // the demo's group 2 (long series), downloaded through the window's device link
+        sim.resetToDemo();
+        CHidDevice device(sim);
+        QVERIFY(device.openByScan());
+        const int nCount = device.collectGroup(1);
+        MeasureRecord* pRecords = device.takeRecords();
+        const QByteArray csv = CsvDocument(pRecords, nCount), json = JsonDocument(pRecords, nCount, 2);
+        QCOMPARE(SaveCsvFile(windowFile, pRecords, nCount), SaveResult::Saved);
+        FreeGroup(pRecords, nCount);
 
-            const Run toStdout = runCli("download --simulate --group " + group);
-            QVERIFY(toStdout.nExitCode == 0 && toStdout.out == csv);
-            // Not a terminal: plain progress lines, the last one for the last record.
-            QVERIFY(toStdout.err.endsWith(QString("Record %1 of %1\n").arg(nCount).toUtf8()));
-            // Into a file, replacing an older, longer one: what the window's "Save as CSV" writes.
-            QVERIFY(writeFile(cliFile, QByteArray(4000, 'x')));
-            const Run toFile = runCli("download --simulate -g " + group + " --output", {cliFile});
-            QVERIFY(toFile.nExitCode == 0 && toFile.out.isEmpty() && fileBytes(cliFile) == fileBytes(windowFile));
-            QCOMPARE(runCli("download --simulate -g " + group + " -f json").out, json);
-            QCOMPARE(runCli("download --simulate -g " + group + " --format json -o", {cliFile}).nExitCode, 0);
-            QCOMPARE(fileBytes(cliFile), json);
-        }
+        const Run toStdout = runCli("download --simulate --group 2");
+        QVERIFY(toStdout.nExitCode == 0 && toStdout.out == csv);
+        // Not a terminal: plain progress lines, the last one for the last record.
+        QVERIFY(toStdout.err.endsWith(QString("Record %1 of %1\n").arg(nCount).toUtf8()));
+        // Into a file, replacing an older, longer one: what the window's "Save as CSV" writes.
+        QVERIFY(writeFile(cliFile, QByteArray(4000, 'x')));
+        const Run toFile = runCli("download --simulate -g 2 --output", {cliFile});
+        QVERIFY(toFile.nExitCode == 0 && toFile.out.isEmpty() && fileBytes(cliFile) == fileBytes(windowFile));
+        QCOMPARE(runCli("download --simulate -g 2 -f json").out, json);
+        QCOMPARE(runCli("download --simulate -g 2 --format json -o", {cliFile}).nExitCode, 0);
+        QCOMPARE(fileBytes(cliFile), json);
     }
 
     void jsonRecordFields()
     {
-        MeasureRecord* group = AllocGroup(3);
+        sample::InstalledGroup group(3);
         sample::fillRecord(group[0], {2, 3, 4, 1}, {523, 519, 12345});  // Stainless Steel, HRC, up, DC
         sample::fillRecord(group[1], {12, 9, 5, 8}, {});                // codes beyond the tables
         group[2].fMax = 1234567.0f;
-        const QJsonObject root = QJsonDocument::fromJson(JsonDocument(group, 3, 6)).object();
-        FreeGroup(group, 3);
+        const QJsonObject root = QJsonDocument::fromJson(JsonDocument(CurrentGroup.pRecords, 3, 6)).object();
         const QJsonArray records = root.value("records").toArray();
         QVERIFY(root.value("group").toInt() == 6 && records.size() == 3);
         // The average with six digits, as shown; tenths as exact decimals (52.3, not the float's

@@ -3,7 +3,6 @@
 #include "SampleGroup.h"
 
 #include <QtTest>
-#include <QTranslator>
 
 #include <cstdlib>
 #include <ctime>
@@ -19,17 +18,6 @@ QStringList textsUpTo(unsigned nLast, Text text)
         texts << text(code);
     return texts;
 }
-
-// Marks every text of the MyTranslate context, so that a loaded catalogue can be seen.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        return QByteArray(context) == "MyTranslate" ? QStringLiteral("<%1>").arg(source) : QString();
-    }
-    bool isEmpty() const override { return false; }
-};
 
 } // namespace
 
@@ -107,11 +95,6 @@ private slots:
         QTest::newRow("headings") << textsUpTo(10, [](unsigned c) { return HeadingText(c, {}); })
                                   << QStringList{"Material", "Angle", "Unit", "Probe", "Times", "Values", "Min", "Max",
                                                  "Avg", "DateTime", ""};
-        MarkingTranslator translator;  // only materials and headings are translated
-        QCoreApplication::installTranslator(&translator);
-        QTest::newRow("translated") << QStringList{MaterialText(2, {}), HeadingText(0, {}), ProbeText(1) + ScaleText(1) + DirectionText(2)}
-                                    << QStringList{"<Stainless Steel>", "<Material>", "DCHV\u2192"};
-        QCoreApplication::removeTranslator(&translator);
         // "%1" with 'g' and six significant digits.
         QTest::newRow("numbers") << QStringList{FormatValue(1234.5678), FormatValue(double(52.3f)), FormatValue(205.0),
                                                 FormatValue(1234567.0), FormatInteger(-12)}

@@ -190,13 +190,7 @@ private slots:
             QCOMPARE(SaveCsvFile(target, CurrentGroup.pRecords, 1), SaveResult::OpenFailed);
         QVERIFY(QFileInfo(subdir).isDir() && !QFileInfo(pipe).isFile());
 
-        SaveResult result;
-        {
-            FileSizeLimit full;
-            QVERIFY(full.bActive);
-            result = SaveCsvFile(path, CurrentGroup.pRecords, 1);
-        }
-        QCOMPARE(result, SaveResult::WriteFailed);
+        QCOMPARE(onFullDisk([&] { return SaveCsvFile(path, CurrentGroup.pRecords, 1); }), SaveResult::WriteFailed);
         // The old file is intact and no half-written temporary file is left beside it.
         QCOMPARE(fileBytes(path), bytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("group.csv")});
@@ -275,8 +269,7 @@ private slots:
         const double dRecordHeight = report.line(1, 42).first().rcMm.height();
         QCOMPARE(qRound(12 * title.first().rcMm.height() / dRecordHeight), 25);
         QCOMPARE(qRound(12 * date.first().rcMm.height() / dRecordHeight), 8);
-        const QString fonts = toolOutput(QStringLiteral("pdffonts"), {report.path});
-        QCOMPARE(fonts.count(QLatin1String("Bold")), 1);
+        QCOMPARE(toolOutput(QStringLiteral("pdffonts"), {report.path}).count("Bold"), 1);
 
         // Three rows 6 mm apart under the record title, in columns a third of 180 mm wide.
         QCOMPARE(report.lineAt(1, 48), QStringLiteral("Material: Alloy Tool Steel Unit: HRC DateTime: 2022/09/08"));

@@ -18,22 +18,21 @@ inline bool writeFile(const QString& fileName, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// While it lives, files of this process cannot grow beyond 16 bytes: writes fail after a good
-// open, as on a full disk (the signal that would end the process is ignored).
-struct FileSizeLimit
+// What work returns when run while files of this process cannot grow beyond 16 bytes: writes
+// fail after a good open, as on a full disk (the signal that would end the process is ignored).
+template <typename Work>
+auto onFullDisk(Work work)
 {
-    FileSizeLimit()
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit tight = saved;
-        tight.rlim_cur = 16;
-        bActive = setrlimit(RLIMIT_FSIZE, &tight) == 0;
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+    std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
-    bool bActive = false;
-};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const auto result = work();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    return result;
+}
 
 // The standard output of a tool run to its end; empty when it fails.
 inline QByteArray toolOutput(const QString& program, const QStringList& arguments)

@@ -1,12 +1,9 @@
 // The result table and the bar chart, under the program's dark theme.
 #include "CBarChartPlot.h"
 #include "CTableResult.h"
-#include "Files.h"
-#include "ModalAnswerer.h"
 #include "SampleGroup.h"
 
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <qwt_scale_map.h>
@@ -175,22 +172,6 @@ private slots:
             QVERIFY(widestLabel(layout.nPointSize + 1) > dPitch - plot.barChart()->spacing());
         QVERIFY(layout.nStride == 1 || layout.nPointSize == 7);
         QCOMPARE(nValues == 3, layout.nPointSize * layout.nStride == 14);
-    }
-
-    void exportsOnlyWhenTheUserPicksAFile()
-    {
-        QTemporaryDir dir;
-        CBarChartPlot plot;
-        const QString pdf = dir.filePath("chart.pdf");
-        {
-            ModalAnswerer cancel(rejectDialog);
-            plot.exportChart(pdf);
-        }
-        QVERIFY(QDir(dir.path()).isEmpty());
-        // A name only proposes the file; the user still confirms it.
-        ModalAnswerer pick(acceptDialog);
-        plot.exportChart(pdf);
-        QVERIFY(fileBytes(pdf).startsWith("%PDF"));
     }
 };
 
