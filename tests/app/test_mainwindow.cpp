@@ -35,15 +35,9 @@ MeasureRecord* makeGroup(int nCount)
 }
 
 // The height of the chart's first bar: the first value of the record it shows.
-double firstBar()
-{
-    return pPlot->barChart()->sample(1).y();
-}
+double firstBar() { return pPlot->barChart()->sample(1).y(); }
 
-QPushButton* button(int which)
-{
-    return pControl->pButtons[which];
-}
+QPushButton* button(int which) { return pControl->pButtons[which]; }
 
 // Presses LoadData with a group chosen; no worker answers, the progress dialog stays pending.
 QPointer<QProgressDialog> startDownload(MainWindow& w)

@@ -42,12 +42,5 @@ private:
     QTimer m_poll;
 };
 
-inline void acceptDialog(QWidget* modal)
-{
-    static_cast<QDialog*>(modal)->accept();
-}
-
-inline void rejectDialog(QWidget* modal)
-{
-    static_cast<QDialog*>(modal)->reject();
-}
+inline void acceptDialog(QWidget* modal) { static_cast<QDialog*>(modal)->accept(); }
+inline void rejectDialog(QWidget* modal) { static_cast<QDialog*>(modal)->reject(); }

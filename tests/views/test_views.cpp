@@ -94,7 +94,6 @@ private slots:
         sample::InstalledGroup group(3);
         sample::fillRecord(group[0], {0, 3}, {4980, 5125, 5052});  // HRC, in tenths
         sample::fillRecord(group[1], {}, {1, 2, 3});
-        const float* values = group[0].pValues;
         plot.showRecord(group[0]);
         QCOMPARE(chart.dataSize(), size_t(4));
         QCOMPARE(chart.sample(0), QPointF(0, 0));  // bar 0 is always empty
@@ -114,7 +113,7 @@ private slots:
         const int foot = qRound(yMap.transform(0));
         for (int i = 1; i <= 3; ++i) {
             const int x = qRound(xMap.transform(i));
-            const int top = qRound(yMap.transform(values[i - 1]));
+            const int top = qRound(yMap.transform(group[0].pValues[i - 1]));
             QCOMPARE(image.pixelColor(x, (top + foot) / 2), barColor(i));
             QCOMPARE(image.pixelColor(x, top - 3), QColor(Qt::white));
             bool bLabel = false;
