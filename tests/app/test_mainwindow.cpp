@@ -191,7 +191,7 @@ private slots:
         w.slotData(makeGroup(2), 2);
         QCOMPARE(save(path), QStringList{"Info|Successfully saved"});
         QCOMPARE(fileBytes(path), CsvDocument(CurrentGroup.pRecords, 2));
-        const QStringList texts = onFullDisk([&] { return save(path); });  // the replace question, then the failure
+        const QStringList texts = onFullDisk([&] { return save(path); });  // replace question, failure
         QCOMPARE(texts.value(1), QStringLiteral("Error|The file could not be written."));
         QCOMPARE(texts.size(), 2);
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);

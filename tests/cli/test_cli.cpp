@@ -57,7 +57,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString windowFile = dir.filePath("window.csv"), cliFile = dir.filePath("cli.csv");
-        SimulatedInstrument sim;  // the demo's group 2 (long series), downloaded through the window's device link
+        SimulatedInstrument sim;  // demo group 2 (long series), downloaded through the window's device link
         sim.resetToDemo();
         CHidDevice device(sim);
         QVERIFY(device.openByScan());

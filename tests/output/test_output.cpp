@@ -185,7 +185,7 @@ private slots:
             QCOMPARE(SaveCsvFile(target, CurrentGroup.pRecords, 1), SaveResult::OpenFailed);
         QVERIFY(QFileInfo(subdir).isDir() && !QFileInfo(pipe).isFile());
 
-        QCOMPARE(onFullDisk([&] { return SaveCsvFile(path, CurrentGroup.pRecords, 1); }), SaveResult::WriteFailed);
+        QCOMPARE(onFullDisk([&] { return SaveCsvFile(path, &one[0], 1); }), SaveResult::WriteFailed);
         // The old file is intact and no half-written temporary file is left beside it.
         QCOMPARE(fileBytes(path), bytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("group.csv")});
