@@ -12,15 +12,13 @@
 #include <QPushButton>
 
 MyArchiveMenu::MyArchiveMenu(QMenuBar* pMenuBar, QWidget* window)
-    : QObject(window), pWindow(window), url(ArchiveLocation::configuredUrl())
+    : QObject(window), pWindow(window)
 {
     QMenu* menu = pMenuBar->addMenu(tr("&Archive"));
     menu->addAction(tr("History..."), this, &MyArchiveMenu::slotHistory);
 
-    ArchiveLocation location;
-    QString error;
-    if (!ArchiveLocation::fromUrl(url, location, error)) {
-        showStatus(tr("Archive: %1").arg(error));
+    if (!ArchiveLocation::fromUrl(ArchiveLocation::configuredUrl(), location, locationError)) {
+        showStatus(tr("Archive: %1").arg(locationError));
         return;
     }
     pWriter = std::make_unique<BackgroundArchive>(location);
@@ -52,12 +50,14 @@ void MyArchiveMenu::slotArchived(int nResult, const QString& text)
 
 void MyArchiveMenu::slotHistory()
 {
+    if (!locationError.isEmpty()) {
+        showStatus(tr("Archive: %1").arg(locationError));
+        return;
+    }
     if (!pReader || !pReader->isOpen()) {
-        ArchiveLocation location;
-        QString error;
         pReader = std::make_unique<MeasureArchive>();
-        if (!ArchiveLocation::fromUrl(url, location, error) || !pReader->open(location)) {
-            showStatus(tr("Archive: %1").arg(error.isEmpty() ? pReader->errorText() : error));
+        if (!pReader->open(location)) {
+            showStatus(tr("Archive: %1").arg(pReader->errorText()));
             return;
         }
     }

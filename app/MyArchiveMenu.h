@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ArchiveLocation.h"
+
 #include <QObject>
 #include <QString>
 
@@ -37,7 +39,8 @@ private:
     void slotArchived(int nResult, const QString& text);
 
     QWidget* pWindow;
-    QString url;
+    ArchiveLocation location;
+    QString locationError;  // a configured URL that names no archive
     QString devicePath;
     std::unique_ptr<BackgroundArchive> pWriter;
     std::unique_ptr<MeasureArchive> pReader;  // on this thread, for the history

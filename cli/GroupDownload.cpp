@@ -4,16 +4,6 @@
 
 #include <utility>
 
-DownloadedGroup::DownloadedGroup(Outcome outcome, MeasureRecord* pGroup, int nRecords)
-    : result(outcome), nCount(nRecords), pRecords(pGroup, Release{nRecords})
-{
-}
-
-void DownloadedGroup::Release::operator()(MeasureRecord* p) const
-{
-    FreeGroup(p, nCount);
-}
-
 GroupDownload::GroupDownload(HidPlatform& platform, CHidDevice::ProgressFn progress)
     : device(platform, std::move(progress))
 {

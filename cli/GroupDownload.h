@@ -1,33 +1,26 @@
 #pragma once
 
 #include "CHidDevice.h"
+#include "OwnedGroup.h"
 
-#include <memory>
-
-struct MeasureRecord;
-
-// A downloaded group, freed with FreeGroup when it goes.
+// A downloaded group and how its download ended; the records go with it.
 class DownloadedGroup
 {
 public:
     enum class Outcome { Data, Empty, Absent, TransferFailed };
 
-    DownloadedGroup(Outcome outcome, MeasureRecord* pRecords = nullptr, int nCount = 0);
+    DownloadedGroup(Outcome outcome, MeasureRecord* pRecords = nullptr, int nCount = 0)
+        : result(outcome), group(pRecords, nCount)
+    {
+    }
 
     Outcome outcome() const { return result; }
-    const MeasureRecord* records() const { return pRecords.get(); }
-    int count() const { return nCount; }
+    const MeasureRecord* records() const { return group.records(); }
+    int count() const { return group.count(); }
 
 private:
-    struct Release
-    {
-        int nCount;
-        void operator()(MeasureRecord* p) const;
-    };
-
     Outcome result;
-    int nCount;
-    std::unique_ptr<MeasureRecord, Release> pRecords;
+    OwnedGroup group;
 };
 
 // One group from the instrument through the window's own device link, on the calling thread:

@@ -17,8 +17,9 @@ struct SimRequest
     std::vector<uint8_t> report;
 };
 
-// An in-process HID bus with the instrument on it, answering from an InstrumentModel. It and it can misbehave on demand: time-outs and wait errors on chosen
-// transfers, short replies, silence, unplugging, foreign devices, two instruments.
+// An in-process HID bus with the instrument on it, answering from an InstrumentModel. It can
+// misbehave on demand: time-outs and wait errors on chosen transfers, short replies, silence,
+// unplugging, foreign devices, two instruments.
 // Thread-safe: tests and the demo change it from the GUI thread while the worker transfers.
 class SimulatedInstrument : public HidPlatform
 {
