@@ -22,7 +22,8 @@ struct MissingTexts : QTranslator
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* sourceText, const char*, int) const override
     {
-        if (QStringList{"MainWindow", "MyWndControl", "MyTranslate", "MyPrint", "SaveFile"}.contains(context))
+        if (QStringList{"MainWindow", "MyWndControl", "MyArchiveMenu", "MyTranslate", "MyPrint", "SaveFile"}
+                .contains(context))
             texts << QStringLiteral("%1: %2").arg(context, sourceText);
         return QString();
     }
