@@ -41,7 +41,7 @@ public:
     HidTransfer write(const uint8_t* pReport, int nLen, int) override
     {
         std::unique_lock<std::mutex> lock(bus.mutex);
-        SimulatedInstrument::PlannedFault planned;
+        SimulatedInstrument::PlannedFault planned{};
         const bool bFault = bus.takeFault(planned);
         const SimulatedInstrument::Device* device = bus.findDevice(nSerial);
         if (!device || (bFault && planned.fault == SimulatedInstrument::Fault::WaitError))
@@ -65,7 +65,7 @@ public:
     HidTransfer read(uint8_t* pReport, int nLen, int) override
     {
         std::unique_lock<std::mutex> lock(bus.mutex);
-        SimulatedInstrument::PlannedFault planned;
+        SimulatedInstrument::PlannedFault planned{};
         const bool bFault = bus.takeFault(planned);
         if (!bus.findDevice(nSerial) || (bFault && planned.fault == SimulatedInstrument::Fault::WaitError))
             return HidTransfer::failed();
