@@ -12,6 +12,18 @@ namespace {
 // are shared, so both are named after the program here.
 const QString kProgramFolder = QStringLiteral("hardness-tester");
 
+// The folder that holds a user's program data: ~/.local/share on Linux; on Windows %APPDATA%,
+// which roams with the user's profile (Qt's GenericDataLocation there is the local one).
+QString userDataFolder()
+{
+#ifdef Q_OS_WIN
+    const QString roaming = qEnvironmentVariable("APPDATA");
+    if (!roaming.isEmpty())
+        return QDir::fromNativeSeparators(roaming);
+#endif
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
 } // namespace
 
 bool ArchiveLocation::fromUrl(const QString& url, ArchiveLocation& location, QString& errorText)
@@ -67,8 +79,7 @@ QString ArchiveLocation::configuredUrl()
 
 QString ArchiveLocation::defaultFile()
 {
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(dataFolder).filePath(kProgramFolder + QStringLiteral("/archive.sqlite"));
+    return QDir(userDataFolder()).filePath(kProgramFolder + QStringLiteral("/archive.sqlite"));
 }
 
 QString ArchiveLocation::displayName() const

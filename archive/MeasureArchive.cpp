@@ -155,11 +155,17 @@ bool MeasureArchive::openConnection()
     if (bSqlite) {
         const QFileInfo file(where.filePath);
         if (!QDir().mkpath(file.absolutePath()))
-            return fail(QStringLiteral("cannot create the folder %1.").arg(file.absolutePath()));
+            return fail(QStringLiteral("cannot create the folder %1.").arg(QDir::toNativeSeparators(file.absolutePath())));
         // SQLite would quietly open such a file read-only and fail only at the first download.
         if (file.exists() && (!file.isFile() || !file.isWritable()))
             return fail(file.isFile() ? QStringLiteral("the file is read-only.") : QStringLiteral("not a file."));
     }
+#ifdef Q_OS_WIN
+    // The Windows build has no PostgreSQL client library (there is none for MinGW to link).
+    if (!bSqlite)
+        return fail(QStringLiteral("PostgreSQL archives are not supported on Windows: use a SQLite file "
+                                   "(its path) instead."));
+#endif
     const QString driver = bSqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
     QSqlDatabase db = QSqlDatabase::contains(connectionName) ? database()
                                                               : QSqlDatabase::addDatabase(driver, connectionName);

@@ -85,3 +85,157 @@ for fault in "--unplug-after:WaitForSingleObject error" "--silent-after:Read WAI
     exit 1
   fi
 done
+
+# ---- The whole program as a Windows user gets it ----------------------------------------------
+# The installer made by scripts/build-windows.sh, installed silently into the same fresh prefix;
+# the installed programs must behave as the Linux build does (same bytes with CR LF line ends,
+# same records), then the uninstaller must leave nothing behind.
+sdk_archive=${HARDNESS_SDK_ARCHIVE:-../shared/toolchains/qt5-win64-sdk.tar.xz}
+sdk=${HARDNESS_WINDOWS_SDK:-$HOME/.cache/hardness-tester/qt5-win64}
+if [ ! -f "$sdk_archive" ] && [ ! -f "$sdk/lib/cmake/Qt5/Qt5Config.cmake" ]; then
+  echo "SKIPPED: the Windows programs and installer: no Windows SDK ($sdk_archive or $sdk);" \
+       "scripts/build-windows-sdk.sh builds one (about 45 minutes)"
+  exit 0
+fi
+started=$SECONDS
+echo "== the Windows programs and installer (scripts/build-windows.sh)"
+timeout 900 scripts/build-windows.sh >"$WINEPREFIX/build-windows.log" 2>&1 ||
+  { tail -n 40 "$WINEPREFIX/build-windows.log"; exit 1; }
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/cmake/CMakeCache.txt)
+setup=build-windows/hardness-tester-$version-setup.exe
+stage=build-windows/hardness-tester-$version
+cmake --build build --target hardness-cli >/dev/null
+echo "built in $((SECONDS - started)) s"
+
+fail() { echo "FAILED: $*" >&2; exit 1; }
+installed="$WINEPREFIX/drive_c/Program Files/Hardness Tester"
+start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Hardness Tester"
+cli_exe="C:\\Program Files\\Hardness Tester\\hardness-cli.exe"
+work=$WINEPREFIX/check
+mkdir -p "$work"
+# The Linux build's output, from throwaway homes (nothing archived there).
+linux_cli() { XDG_DATA_HOME=$work/linux XDG_CONFIG_HOME=$work/linux build/cli/hardness-cli "$@" 2>/dev/null; }
+crlf() { sed 's/$/\r/'; }
+
+echo "== silent install"
+t=$SECONDS
+timeout 120 wine "$setup" /S && timeout 60 wineserver -w
+installed_kb=$(du -sk "$installed" | cut -f1)
+echo "installed in $((SECONDS - t)) s"
+expected_files=$( (cd "$stage" && find . -type f; echo ./uninstall.exe; echo ./hardness-tester.ico) | sort)
+diff -u <(echo "$expected_files") <(cd "$installed" && find . -type f | sort) || fail "installed files differ from the staged ones"
+[ -f "$start_menu/Hardness Tester.lnk" ] && [ -f "$start_menu/Hardness Tester Demo.lnk" ] || fail "Start-menu entries missing"
+timeout 60 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\hardness-tester' /v UninstallString |
+  grep -q 'uninstall.exe' || fail "no uninstaller registered in Apps & features"
+wineserver -k
+
+echo "== hardness-cli from a command prompt (on PATH)"
+output=$(timeout 60 wine cmd /c "hardness-cli --version" | tr -d '\r')
+echo "$output"
+[ "$output" = "hardness-cli $version" ] || fail "expected \"hardness-cli $version\""
+
+echo "== download --simulate --group 1: the Linux bytes with CR LF line ends"
+timeout 60 wine "$cli_exe" download --simulate --group 1 >"$work/sim1.csv" 2>/dev/null || fail "exit code $?"
+cmp <(linux_cli download --simulate --group 1 --no-archive | crlf) "$work/sim1.csv" || fail "the CSV differs"
+wineserver -k
+
+# A command on the emulated HID bus ($1: bed options, then the Windows program and its
+# arguments); its standard output into $work/out, its exit code returned.
+on_bus() {
+  local options=$1
+  shift
+  # shellcheck disable=SC2086 # the options are words
+  timeout 120 umockdev-wrapper "$bed" $options -- \
+    bash -c 'wine "$@" >"$0"; status=$?; wineserver -k || true; exit "$status"' "$work/out" "$@" 2>/dev/null
+}
+echo "== on the emulated HID bus: status, download --group 2, an unplug part-way"
+status=0; on_bus "" "$cli_exe" status || status=$?
+tr -d '\r' <"$work/out"
+[ "$status" -eq 0 ] || fail "status: exit code $status, expected 0"
+status=0; on_bus "" "$cli_exe" download --group 2 || status=$?
+[ "$status" -eq 0 ] || fail "download: exit code $status, expected 0"
+cp "$work/out" "$work/bus2.csv"
+cmp <(linux_cli download --simulate --group 2 --no-archive | crlf) "$work/bus2.csv" || fail "the records differ"
+echo "$(($(wc -l <"$work/bus2.csv") - 1)) records, as the Linux build reads them"
+status=0; on_bus "--unplug-after 4" "$cli_exe" download --group 2 || status=$?
+[ "$status" -eq 2 ] && [ ! -s "$work/out" ] || fail "unplugged: exit code $status and output, expected 2 and nothing"
+echo "unplugged part-way: exit code 2, nothing written"
+
+echo "== the archive in %APPDATA%"
+archive_file=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Roaming/hardness-tester/archive.sqlite')
+[ -n "$archive_file" ] || fail "no archive.sqlite in %APPDATA%\\hardness-tester"
+timeout 60 wine "$cli_exe" archive list >"$work/list" || fail "archive list: exit code $?"
+tr -d '\r' <"$work/list"
+[ "$(tail -n +2 "$work/list" | cut -f 3 | tr -d '\r' | tr '\n' ' ')" = "2 1 " ] || fail "expected groups 2 and 1 in the list"
+timeout 60 wine "$cli_exe" archive export 2 >"$work/export.csv" || fail "archive export: exit code $?"
+cmp "$work/bus2.csv" "$work/export.csv" || fail "the exported download differs from the downloaded one"
+status=0; timeout 60 wine "$cli_exe" archive list --archive postgresql://user@host/db 2>"$work/err" || status=$?
+tr -d '\r' <"$work/err"
+[ "$status" -eq 74 ] && grep -q "not supported on Windows" "$work/err" || fail "a PostgreSQL URL must be refused clearly"
+wineserver -k
+
+# The installed window under a German locale on the emulated HID bus, driven as a user would
+# (xdotool), read back from screenshots: the window must appear under its German title, LoadData
+# (enabled only while the instrument is connected) must fill the table, and a click on a row must
+# paint the chart. Under Xvfb there is no window manager: the window sits at a fixed place with
+# the size it chose, and the places clicked are its widgets' (the control panel is 300 pixels wide
+# at its right). Runs inside the bed, in a Wine session of its own; $1: the folder for screenshots.
+window_check() {
+  local shots=$1 w t0 app="C:\\Program Files\\Hardness Tester\\hardness-tester.exe"
+  t0=$(date +%s%N)
+  LC_ALL=de_DE.UTF-8 WINEDEBUG=-all,+debugstr wine "$app" 2>"$shots/debug.log" &
+  w=$(timeout 90 xdotool search --sync --name '^Hauptfenster$' | head -n 1) ||
+    { echo "no window titled \"Hauptfenster\""; wineserver -k; return 1; }
+  echo "first window after $((($(date +%s%N) - t0) / 1000000)) ms"
+  local width
+  width=$(xdotool getwindowgeometry --shell "$w" | sed -n 's/^WIDTH=//p')
+  # Screenshot $1 once region $2 (WxH+X+Y) differs from that of screenshot $3, within 30 s.
+  changed() {
+    local n pixels
+    convert "$shots/$3.png" -crop "$2" +repage "$shots/region-before.png"
+    for n in $(seq 30); do
+      sleep 1
+      import -window "$w" "$shots/$1.png"
+      convert "$shots/$1.png" -crop "$2" +repage "$shots/region-after.png"
+      pixels=$(compare -metric AE "$shots/region-before.png" "$shots/region-after.png" null: 2>&1) || true
+      [ "${pixels%% *}" -gt 2000 ] 2>/dev/null && return 0
+    done
+    return 1
+  }
+  local table=930x200+10+430 chart=880x240+70+70
+  sleep 2  # the device link finds the instrument
+  import -window "$w" "$shots/started.png"
+  # Group 2: open the list and close it again (the box keeps the focus), type "2", LoadData.
+  xdotool mousemove --window "$w" $((width - 94)) 139 click 1 && sleep 1 && xdotool key Escape && xdotool type 2
+  xdotool mousemove --window "$w" $((width - 160)) 225 click 1
+  changed loaded "$table" started || { echo "LoadData did not fill the table"; wineserver -k; return 1; }
+  echo "LoadData filled the table"
+  xdotool mousemove --window "$w" 300 500 click 1  # the second row
+  changed clicked "$chart" loaded || { echo "a click on a row did not paint the chart"; wineserver -k; return 1; }
+  echo "a click on a row painted the chart"
+  wineserver -k || true
+}
+
+echo "== the installed window under Wine on Xvfb, German locale, on the emulated HID bus"
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 20); do [ -s "$work/display" ] && break; sleep 0.5; done
+display=$(cat "$work/display")
+[ -n "$display" ] || fail "Xvfb did not start"
+trap 'kill "$xvfb" 2>/dev/null; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX" "$debug_log"' EXIT
+mkdir -p build-windows/wine-check
+DISPLAY=:$display timeout 240 umockdev-wrapper "$bed" -- bash -c "$(declare -f window_check); "'window_check "$0"' "$PWD/build-windows/wine-check" ||
+  fail "the window (screenshots in build-windows/wine-check)"
+echo "the program's debug texts (Qt's messages included): $(wc -l <build-windows/wine-check/debug.log) lines"
+! grep -i "warning\|qt\.\|plugin" build-windows/wine-check/debug.log || fail "Qt warned (above)"
+
+echo "== uninstall"
+timeout 120 wine "C:\\Program Files\\Hardness Tester\\uninstall.exe" /S && timeout 60 wineserver -w
+[ ! -e "$installed" ] || { find "$installed"; fail "the uninstaller left files behind"; }
+[ ! -e "$start_menu" ] || fail "the uninstaller left the Start-menu entries"
+! timeout 60 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\hardness-tester' >/dev/null 2>&1 ||
+  fail "the uninstaller left its Apps & features entry"
+wineserver -k
+
+echo "figures: installer $(($(stat -c %s "$setup") / 1024)) KiB, installed ${installed_kb} KiB," \
+     "the Windows part of CI $((SECONDS - started)) s"

@@ -12,8 +12,8 @@ packages=(
   fonts-wqy-microhei qttranslations5-l10n
 )
 if [ "${1:-}" = "--ci" ]; then
-  # Extra checks that CI runs: the Windows build run under Wine, and the fuzzers.
-  packages+=(g++-mingw-w64-x86-64 wine wine64 clang libclang-rt-14-dev)
+  # Extra checks that CI runs: the Windows build, its installer and zip, run under Wine; the fuzzers.
+  packages+=(g++-mingw-w64-x86-64 wine wine64 nsis zip clang libclang-rt-14-dev)
 fi
 
 missing=()
