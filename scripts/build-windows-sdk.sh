@@ -67,10 +67,12 @@ if [ ${#missing[@]} -gt 0 ] || ! have_sources; then
   src_line=/etc/apt/sources.list.d/zz-hardness-deb-src.list
   trap 'rm -f "$src_list" "$src_line"' EXIT
   for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] && [ "$f" != "$src_list" ] && sed 's/^Types:.*$/Types: deb-src/' "$f"
-    echo
+    if [ "$f" != "$src_list" ] && grep -qs 'debian\.org' "$f"; then
+      sed 's/^Types:.*$/Types: deb-src/' "$f"
+      echo
+    fi
   done >"$src_list"
-  grep -hs '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list | sed 's/^deb /deb-src /' >"$src_line" || true
+  grep -hs '^deb .*debian\.org' /etc/apt/sources.list /etc/apt/sources.list.d/*.list | sed 's/^deb /deb-src /' >"$src_line" || true
   apt-get update -qq
   [ ${#missing[@]} -eq 0 ] || apt-get install -y -qq --no-install-recommends "${missing[@]}"
   apt-get source --download-only qtbase-opensource-src qtsvg-opensource-src qwt sqlite3
@@ -127,7 +129,7 @@ tar -xjf qwt_6.1.4*.orig.tar.bz2
 (cd qwt-6.1.4 &&
  tar -xJf ../qwt_6.1.4-*.debian.tar.xz &&
  # Debian's patches: the Qt 5.15 build fixes, headers in include/qwt as on Linux.
- grep -v '^#' debian/patches/series | while read -r p; do [ -n "$p" ] && patch -p1 -s <"debian/patches/$p"; done &&
+ grep -v '^#' debian/patches/series | grep . | while read -r p; do patch -p1 -s <"debian/patches/$p"; done &&
  # Without Debian's dpkg-buildflags (Linux linker flags, the stack protector), release only,
  # without OpenGL (this Qt has none), the designer plugin and MathML.
  sed -i '/dpkg-buildflags/d' qwtconfig.pri &&
