@@ -9,6 +9,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build-windows
+for tool in x86_64-w64-mingw32-g++-posix makensis zip convert; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps.sh --ci" >&2; exit 1; }
+done
 sdk=$(realpath -m "${HARDNESS_WINDOWS_SDK:-$HOME/.cache/hardness-tester/qt5-win64}")
 scripts/build-windows-sdk.sh "$sdk"
 

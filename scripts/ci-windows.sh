@@ -137,6 +137,10 @@ echo "$output"
 echo "== download --simulate --group 1: the Linux bytes with CR LF line ends"
 timeout 60 wine "$cli_exe" download --simulate --group 1 >"$work/sim1.csv" 2>/dev/null || fail "exit code $?"
 cmp <(linux_cli download --simulate --group 1 --no-archive | crlf) "$work/sim1.csv" || fail "the CSV differs"
+# The same into a file, the window's own CSV writer (a text-mode file: CR LF on Windows).
+timeout 60 wine "$cli_exe" download --simulate --group 1 --no-archive -o 'C:\group1.csv' 2>/dev/null ||
+  fail "-o: exit code $?"
+cmp "$work/sim1.csv" "$WINEPREFIX/drive_c/group1.csv" || fail "the CSV file differs"
 wineserver -k
 
 # A command on the emulated HID bus ($1: bed options, then the Windows program and its
@@ -235,6 +239,8 @@ timeout 120 wine "C:\\Program Files\\Hardness Tester\\uninstall.exe" /S && timeo
 [ ! -e "$start_menu" ] || fail "the uninstaller left the Start-menu entries"
 ! timeout 60 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\hardness-tester' >/dev/null 2>&1 ||
   fail "the uninstaller left its Apps & features entry"
+! timeout 60 wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v Path |
+  grep -qi 'Hardness Tester' || fail "the uninstaller left its folder on PATH"
 wineserver -k
 
 echo "figures: installer $(($(stat -c %s "$setup") / 1024)) KiB, installed ${installed_kb} KiB," \
