@@ -1,17 +1,17 @@
 #include "myQwtColumnSymbol.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 
 namespace UserDefine {
 
-myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize,
-                                     double dLabelWidth)
+myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize, bool bUpright)
     : QwtColumnSymbol(QwtColumnSymbol::UserStyle)
     , strValue(strValue)
     , clrBar(clrBar)
     , nPointSize(nPointSize)
-    , dLabelWidth(dLabelWidth)
+    , bUpright(bUpright)
 {
 }
 
@@ -20,19 +20,42 @@ void myQwtColumnSymbol::draw(QPainter* painter, const QwtColumnRect& rect) const
     const QRect r = rect.toRect().toRect();
     painter->save();
     painter->fillRect(r, clrBar);
-    if (!strValue.isEmpty()) {
-        QFont font = painter->font();
-        font.setPointSize(nPointSize);
-        painter->setFont(font);
-        const int nGrow = qMax(0, qRound(dLabelWidth) - r.width()) / 2;
-        const QRect box = r.adjusted(-nGrow, 0, nGrow, 0);
-        const int flags = Qt::AlignHCenter | Qt::AlignBottom;
-        // A label wider than its bar runs across the neighbours: a light ground keeps it legible.
-        if (nGrow > 0)
-            painter->fillRect(painter->boundingRect(box, flags, strValue), QColor(255, 255, 255, 200));
-        painter->drawText(box, flags, strValue);
-    }
+    if (!strValue.isEmpty())
+        drawLabel(painter, r);
     painter->restore();
+}
+
+void myQwtColumnSymbol::drawLabel(QPainter* painter, const QRect& bar) const
+{
+    constexpr double kGap = 2.0;  // between the label and the bar's foot or top
+    QFont font = painter->font();
+    font.setPointSize(nPointSize);
+    painter->setFont(font);
+    const QFontMetricsF metrics(font, painter->device());
+    QSizeF size(metrics.horizontalAdvance(strValue), metrics.height());  // across, along the bar
+    if (bUpright)
+        size.transpose();
+
+    const bool bFitsAlong = size.height() + 2 * kGap <= bar.height();
+    const bool bFitsAcross = size.width() <= bar.width() + 1;
+    const double dFoot = bFitsAlong ? bar.bottom() + 1 - kGap : bar.top() - kGap;
+    const QRectF box(bar.left() + (bar.width() - size.width()) / 2, dFoot - size.height(), size.width(),
+                     size.height());
+    if (bFitsAlong && bFitsAcross) {
+        painter->setPen(contrastingColor(clrBar));
+    } else {
+        if (!bFitsAcross)
+            painter->fillRect(box, QColor(255, 255, 255, 200));
+        painter->setPen(Qt::black);
+    }
+    if (!bUpright) {
+        painter->drawText(box, Qt::AlignCenter, strValue);
+        return;
+    }
+    painter->translate(box.center());
+    painter->rotate(-90.0);
+    painter->drawText(QRectF(-size.height() / 2, -size.width() / 2, size.height(), size.width()), Qt::AlignCenter,
+                      strValue);
 }
 
 } // namespace UserDefine
@@ -52,4 +75,9 @@ QColor barColor(ushort index)
     const QColor color(palette[index % 20]);
     cache.insert(index, color);
     return color;
+}
+
+QColor contrastingColor(const QColor& color)
+{
+    return qGray(color.rgb()) < 128 ? QColor(Qt::white) : QColor(Qt::black);
 }
