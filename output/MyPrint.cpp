@@ -26,7 +26,7 @@ constexpr double kValuesHeight = 12.0;
 constexpr double kBlockFoot = 2.0;  // below the values' last line
 constexpr double kCellGap = 2.0;
 constexpr int kRecordPointSize = 12;
-constexpr int kSmallestCellPointSize = 9;
+constexpr int kSmallestCellPointSize = 10;
 
 const QString kFontFamily = QStringLiteral("Tahoma");
 constexpr int kCellFlags = Qt::AlignLeft | Qt::AlignTop;
@@ -38,8 +38,8 @@ QString labelText(unsigned nHeading, const QString& value)
 
 } // namespace
 
-// A label cell: its text in the largest size from 12 pt down to 9 pt at which it fits its
-// column, else in 9 pt over as many lines as it needs.
+// A label cell: its text in the largest size from 12 pt down to 10 pt at which it fits its
+// column, else in 10 pt over as many lines as it needs.
 struct MyPrint::Cell
 {
     QString text;
@@ -270,7 +270,8 @@ void MyPrint::drawBlock(QPainter* painter, const Block& block, double dTop)
         QFont sized = font;
         sized.setPointSize(cell.nPointSize);
         painter->setFont(sized);
-        const QRectF box(rcContent.left() + nColumn * dColumnWidth, dCellTop, dColumnWidth, kLineHeight * nLines);
+        const QRectF box(rcContent.left() + nColumn * dColumnWidth, dCellTop, dColumnWidth - kCellGap,
+                         kLineHeight * nLines);
         painter->drawText(toDevice(box), cell.nLines > 1 ? kCellFlags | Qt::TextWordWrap : kCellFlags, cell.text);
     };
 

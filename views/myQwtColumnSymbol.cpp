@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QPainter>
 
+#include <cmath>
+
 namespace UserDefine {
 
 myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize, bool bUpright)
@@ -79,5 +81,10 @@ QColor barColor(ushort index)
 
 QColor contrastingColor(const QColor& color)
 {
-    return qGray(color.rgb()) < 128 ? QColor(Qt::white) : QColor(Qt::black);
+    // Relative luminance as the web's contrast guidelines reckon it: black reads better on
+    // anything lighter than about 0.18, white on anything darker.
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const double dLuminance =
+        0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+    return dLuminance > 0.179 ? QColor(Qt::black) : QColor(Qt::white);
 }

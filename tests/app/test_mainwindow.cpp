@@ -198,13 +198,20 @@ private slots:
         QVERIFY(pTable->rowCount() == 40 && w.windowTitle() == "Hardness Tester");
     }
 
-    // Opened from the history, a download says which one it is until the next from the instrument;
-    // save dialogs suggest a name after the group shown, in the folder used last, and add the suffix.
-    void archivedDownloadAndSaveNames()
+    // Opened from the history, a download says which one it is until the next from the instrument.
+    // Save dialogs suggest a name after the group shown, in the folder used last, add the suffix,
+    // and every outcome is reported.
+    void archivedDownloadAndSaving()
     {
         QStandardPaths::setTestModeEnabled(true);
         QSettings().clear();
         MainWindow w;
+        QTemporaryDir dir;
+        QString suggested;
+        const auto save = [&](void (MainWindow::*slot)(), const QString& name) {
+            return messagesOf([&] { (w.*slot)(); }, dir.filePath(name), &suggested);
+        };
+        QCOMPARE(save(&MainWindow::saveCSV, "x"), QStringList{"Error|No data to save"});
         QLabel* source = w.statusBar()->findChild<QLabel*>("source");
         w.slotData(makeGroup(3), DownloadOutcome::whole(3));
         w.slotRowSel(0);
@@ -219,19 +226,20 @@ private slots:
         w.slotValidDev(1);
         QCOMPARE(source->text(), text);
 
-        QTemporaryDir dir;
-        QString suggested;
-        QCOMPARE(messagesOf([&] { w.saveCSV(); }, dir.filePath("mytest"), &suggested),
-                 QStringList{"Info|Saved as " + dir.filePath("mytest.csv")});
+        const QString path = dir.filePath("mytest.csv");
+        QCOMPARE(save(&MainWindow::saveCSV, "mytest"), QStringList{"Info|Saved as " + path});
         QCOMPARE(suggested, QDir::home().absoluteFilePath("group-5-2026-11-30.csv"));
-        QVERIFY(QFile::exists(dir.filePath("mytest.csv")));
+        QCOMPARE(fileBytes(path), CsvDocument(CurrentGroup.pRecords, 2));
+        const QStringList texts = onFullDisk([&] { return save(&MainWindow::saveCSV, "mytest"); });
+        QVERIFY(texts.size() == 2 && texts[1] == "Error|The file could not be written.");  // after the replace question
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.csv")).constData(), 0600), 0);
+        QCOMPARE(save(&MainWindow::saveCSV, "pipe.csv").value(1), QStringLiteral("Error|File open failed"));
 
         pControl->findChild<QComboBox*>()->setCurrentIndex(0);
         w.slotData(makeGroup(1), DownloadOutcome::whole(1));
         QVERIFY(w.windowTitle() == "Hardness Tester" && source->text().isEmpty());
         w.slotRowSel(0);
-        QCOMPARE(messagesOf([&] { w.slotSavepdf(); }, dir.filePath("chart"), &suggested),
-                 QStringList{"Info|Saved as " + dir.filePath("chart.pdf")});
+        QCOMPARE(save(&MainWindow::slotSavepdf, "chart"), QStringList{"Info|Saved as " + dir.filePath("chart.pdf")});
         QCOMPARE(suggested, dir.filePath("group-1-" + QDate::currentDate().toString("yyyy-MM-dd") + ".pdf"));
         QVERIFY(toolOutput("pdftotext", {dir.filePath("chart.pdf"), "-"}).contains("No. 1, 2022/09/08, HL"));
     }
@@ -273,23 +281,6 @@ private slots:
         QVERIFY(bAliveAfterClick);
         QTRY_VERIFY(progress.isNull());  // released once control is back in the event loop
         QCOMPARE(w.findChildren<QProgressDialog*>().size(), 1);
-    }
-
-    void saveCsvReportsWhatHappened()
-    {
-        MainWindow w;
-        QTemporaryDir dir;
-        const QString path = dir.filePath("group.csv"), pipe = dir.filePath("pipe.csv");
-        const auto save = [&](const QString& fileName) { return messagesOf([&] { w.saveCSV(); }, fileName); };
-        QCOMPARE(save(path), QStringList{"Error|No data to save"});
-        w.slotData(makeGroup(2), DownloadOutcome::whole(2));
-        QCOMPARE(save(path), QStringList{"Info|Saved as " + path});
-        QCOMPARE(fileBytes(path), CsvDocument(CurrentGroup.pRecords, 2));
-        const QStringList texts = onFullDisk([&] { return save(path); });  // replace question, failure
-        QCOMPARE(texts.value(1), QStringLiteral("Error|The file could not be written."));
-        QCOMPARE(texts.size(), 2);
-        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        QCOMPARE(save(pipe).value(1), QStringLiteral("Error|File open failed"));
     }
 
     void outputButtonsShareOnePrinter()
