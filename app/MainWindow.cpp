@@ -1,11 +1,10 @@
 #include "MainWindow.h"
 
-#include "MeasureArchive.h"
-
 #include "CBarChartPlot.h"
 #include "CTableResult.h"
 #include "CsvWriter.h"
 #include "DeviceProtocol.h"
+#include "MeasureArchive.h"
 #include "MeasureRecord.h"
 #include "MyArchiveMenu.h"
 #include "MyPrint.h"

@@ -81,10 +81,10 @@ bool CBarChartPlot::exportChart(const QString& fileName)
     QFile::remove(partName);
     QwtPlotRenderer renderer;
     renderer.renderDocument(this, partName, QFileInfo(fileName).suffix().toLower(), QSizeF(300, 200), 85);
-    if (QFileInfo(partName).size() <= 0)
-        return false;
-    QFile::remove(fileName);
-    return QFile::rename(partName, fileName);
+    const bool bWritten = QFileInfo(partName).size() > 0 && (!QFile::exists(fileName) || QFile::remove(fileName))
+                          && QFile::rename(partName, fileName);
+    QFile::remove(partName);  // there only when something failed
+    return bWritten;
 }
 
 bool CBarChartPlot::eventFilter(QObject* object, QEvent* event)

@@ -118,12 +118,8 @@ private slots:
         expected[1] = 0xA8;
         expected[2] = 1;
         QCOMPARE(requests[0], expected);
-        for (int i = 0; i < nExpected; ++i) {
-            const MeasureRecord& rec = device.records()[i];
-            if (i != nRecordsRead)  // that one may keep its header
-                QVERIFY2(i < nRecordsRead ? sameRecord(rec, group[size_t(i)]) : rec.nTimes == 0 && !rec.pValues,
-                         qPrintable(QString::number(i)));
-        }
+        for (int i = 0; i < nRecordsRead; ++i)
+            QVERIFY2(sameRecord(device.records()[i], group[size_t(i)]), qPrintable(QString::number(i)));
         if (nCutOff == 0)
             return;
 

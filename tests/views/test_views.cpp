@@ -5,6 +5,7 @@
 #include "SampleGroup.h"
 
 #include <QLineEdit>
+#include <QToolTip>
 #include <QtTest>
 
 #include <qwt_scale_map.h>
@@ -124,6 +125,9 @@ private slots:
                     bLabel = bLabel || image.pixelColor(x + dx, y) != barColor(i);
             QVERIFY2(bLabel, qPrintable(QStringLiteral("no label in bar %1").arg(i)));
         }
+        QHelpEvent tip(QEvent::ToolTip, QPoint(qRound(xMap.transform(2)), foot - 5), QPoint());
+        QCoreApplication::sendEvent(plot.canvas(), &tip);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Impact 2: 512.5"));
 
         // As many values again: the bars change, the axis is left alone; none: one empty bar.
         plot.setAxisScale(QwtPlot::xBottom, 0, 10);
