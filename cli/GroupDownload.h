@@ -3,7 +3,7 @@
 #include "CHidDevice.h"
 #include "OwnedGroup.h"
 
-// A downloaded group and how its download ended; the records of a whole download go with it.
+// A downloaded group and how its download ended; the records that came whole go with it.
 class DownloadedGroup
 {
 public:
