@@ -4,6 +4,7 @@
 #include "CTableResult.h"
 #include "CsvWriter.h"
 #include "DeviceProtocol.h"
+#include "MeasureArchive.h"
 #include "MeasureRecord.h"
 #include "MyArchiveMenu.h"
 #include "MyPrint.h"
@@ -11,9 +12,11 @@
 #include "QHard.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +24,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -36,6 +40,13 @@ int nGroupIndex = -1;
 namespace {
 
 const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+const QString kSaveFolderKey = QStringLiteral("MainWindow/saveFolder");
+
+// "pdf" of a file-dialog filter such as "PDF document (*.pdf)".
+QString filterSuffix(const QString& filter)
+{
+    return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter).captured(1);
+}
 
 } // namespace
 
@@ -61,7 +72,7 @@ struct MainWindow
         statusbar = new QStatusBar(window);
         statusbar->setObjectName(QStringLiteral("statusbar"));
         window->setStatusBar(statusbar);
-        window->setWindowTitle(::MainWindow::tr("MainWindow"));
+        window->setWindowTitle(::MainWindow::tr("Hardness Tester"));
         QMetaObject::connectSlotsByName(window);
     }
 };
@@ -135,17 +146,21 @@ MainWindow::MainWindow(QWidget* parent)
     });
     clockTimer->start();
 
+    pSource = new QLabel;
+    pSource->setObjectName(QStringLiteral("source"));
+    ui->statusbar->insertPermanentWidget(0, pSource, 0);
+
     pStatusBar = ui->statusbar;
     showStatus(tr("Ready"));
     slotValidDev(0);
     pProgress = nullptr;
 
-    // Every download that reached the table goes to the archive (after slotData, connected
-    // first); the history opens one again as if it came from the instrument.
+    // Every whole download goes to the archive once it is in the table; an incomplete one is not
+    // kept. The history opens an archived download again, marked as such.
     auto* archive = new MyArchiveMenu(ui->menubar, this);
     connect(pHard, &QHard::sigDownloadSource, archive, &MyArchiveMenu::slotDownloadSource);
-    connect(pHard, &QHard::sigResult, archive, &MyArchiveMenu::slotDownloaded);
-    connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotData, Qt::DirectConnection);
+    connect(this, &MainWindow::sigWholeDownload, archive, &MyArchiveMenu::slotDownloaded);
+    connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotArchivedData, Qt::DirectConnection);
     restoreWindowGeometry();
 }
 
@@ -237,20 +252,63 @@ void MainWindow::slotProcessStatus(int n)
         pProgress->setValue(n);
 }
 
-void MainWindow::slotData(void* p, short nLen)
+void MainWindow::slotData(void* p, const DownloadOutcome& outcome)
 {
     // Closed first: a dialog left open would pop up over the warning below once its minimum
     // duration passes inside the message box's event loop, covering it and taking the mouse.
     closeProgress();
     pControl->pButtons[MyWndControl::LoadData]->setEnabled(true);
-    if (nLen < 1) {
+    const int nGroupNumber = nGroupIndex + 1;
+    switch (outcome.result) {
+    case DownloadOutcome::FailedBeforeSize:
+        QMessageBox::warning(this, tr("Error"), tr("The instrument did not answer; nothing was downloaded."),
+                             QMessageBox::Ok, QMessageBox::NoButton);
+        break;
+    case DownloadOutcome::EmptyGroup:
         QMessageBox::warning(this, tr("Info"), tr("No data is found!"), QMessageBox::Ok, QMessageBox::NoButton);
-    } else {
-        FreeGroup(nullptr, -1);
-        CurrentGroup.nCount = nLen;
-        CurrentGroup.pRecords = static_cast<MeasureRecord*>(p);
-        pTable->showGroup();
+        break;
+    case DownloadOutcome::FailedPartWay:
+        // The records that came are shown, marked incomplete, and not archived.
+        if (outcome.nReceived > 0) {
+            showNewGroup(p, outcome.nReceived, nGroupNumber, QDate::currentDate(),
+                         tr("Incomplete download: group %1, %2 of %3 records")
+                             .arg(nGroupNumber).arg(outcome.nReceived).arg(outcome.nExpected));
+        }
+        QMessageBox::warning(this, tr("Error"),
+                             tr("The instrument was lost after %1 of %2 records; the rest were not downloaded.")
+                                 .arg(outcome.nReceived).arg(outcome.nExpected),
+                             QMessageBox::Ok, QMessageBox::NoButton);
+        break;
+    case DownloadOutcome::Whole:
+        showNewGroup(p, outcome.nReceived, nGroupNumber, QDate::currentDate(), QString());
+        emit sigWholeDownload(p, outcome.nReceived);
+        break;
     }
+}
+
+void MainWindow::slotArchivedData(void* p, short nLen, const ArchivedDownload& download)
+{
+    const QDateTime at = download.downloadedAt.toLocalTime();
+    // LoadData then fetches the same group from the instrument.
+    pControl->findChild<QComboBox*>()->setCurrentIndex(download.nGroupNumber - 1);
+    showNewGroup(p, nLen, download.nGroupNumber, at.date(),
+                 tr("Archived download: group %1, %2")
+                     .arg(download.nGroupNumber)
+                     .arg(at.toString(QStringLiteral("yyyy/MM/dd hh:mm"))));
+}
+
+void MainWindow::showNewGroup(void* p, short nLen, int nGroupNumber, const QDate& date, const QString& source)
+{
+    FreeGroup(nullptr, -1);
+    CurrentGroup.nCount = nLen;
+    CurrentGroup.pRecords = static_cast<MeasureRecord*>(p);
+    pTable->showGroup();
+    pPlot->clearRecord();  // its bars belonged to a record of the group before
+    nShownGroup = nGroupNumber;
+    shownDate = date;
+    pSource->setText(source);
+    setWindowTitle(source.isEmpty() ? tr("Hardness Tester")
+                                    : QStringLiteral("%1 \u2013 %2").arg(tr("Hardness Tester"), source));
 }
 
 void MainWindow::closeProgress()
@@ -265,12 +323,49 @@ void MainWindow::closeProgress()
 void MainWindow::slotRowSel(int nrow)
 {
     if (nrow >= 0 && nrow < CurrentGroup.nCount)
-        pPlot->showRecord(CurrentGroup.pRecords[nrow]);
+        pPlot->showRecord(CurrentGroup.pRecords[nrow], nrow + 1);
 }
 
 void MainWindow::slotSavepdf()
 {
-    pPlot->exportChart(QString());
+    const QString fileName =
+        askSaveFileName({tr("PDF document (*.pdf)"), tr("SVG image (*.svg)"), tr("PNG image (*.png)")});
+    if (fileName.isEmpty())
+        return;
+    if (!pPlot->exportChart(fileName)) {
+        QMessageBox::warning(this, tr("Error"),
+                             tr("The chart could not be saved as %1.").arg(QDir::toNativeSeparators(fileName)),
+                             QMessageBox::Ok, QMessageBox::NoButton);
+        return;
+    }
+    reportSaved(fileName);
+}
+
+QString MainWindow::askSaveFileName(const QStringList& filters)
+{
+    QSettings settings;
+    QFileDialog dialog(this, tr("Save File"), settings.value(kSaveFolderKey, QDir::homePath()).toString());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    // The dialog adds the suffix before it asks whether to replace a file of that name.
+    dialog.setDefaultSuffix(filterSuffix(filters.first()));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
+    QString name = QStringLiteral("chart");
+    if (nShownGroup > 0)
+        name = QStringLiteral("group-%1-%2").arg(nShownGroup).arg(shownDate.toString(QStringLiteral("yyyy-MM-dd")));
+    dialog.selectFile(name + QLatin1Char('.') + dialog.defaultSuffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    const QString fileName = dialog.selectedFiles().constFirst();
+    settings.setValue(kSaveFolderKey, QFileInfo(fileName).absolutePath());
+    return fileName;
+}
+
+void MainWindow::reportSaved(const QString& fileName)
+{
+    QMessageBox::information(this, tr("Info"), tr("Saved as %1").arg(QDir::toNativeSeparators(fileName)),
+                             QMessageBox::Ok);
 }
 
 void MainWindow::saveCSV()
@@ -280,8 +375,7 @@ void MainWindow::saveCSV()
                              QMessageBox::NoButton);
         return;
     }
-    const QString fileName = QFileDialog::getSaveFileName(this, tr("Save File"), QStringLiteral(".") + QDir::separator(),
-                                                          tr("CSV (*.csv)"));
+    const QString fileName = askSaveFileName({tr("CSV (*.csv)")});
     if (fileName.isEmpty())
         return;
     switch (SaveCsvFile(fileName, CurrentGroup.pRecords, CurrentGroup.nCount)) {
@@ -294,7 +388,7 @@ void MainWindow::saveCSV()
                              QMessageBox::Ok, QMessageBox::NoButton);
         break;
     case SaveResult::Saved:
-        QMessageBox::information(this, tr("Info"), tr("Successfully saved"), QMessageBox::Ok);
+        reportSaved(fileName);
         break;
     }
 }

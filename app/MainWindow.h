@@ -1,5 +1,8 @@
 #pragma once
 
+#include "DownloadOutcome.h"
+
+#include <QDate>
 #include <QMainWindow>
 #include <QThread>
 #include <QTimer>
@@ -9,8 +12,10 @@ class CTableResult;
 class MyPrint;
 class MyWndControl;
 class QHard;
+class QLabel;
 class QProgressDialog;
 class QStatusBar;
+struct ArchivedDownload;
 
 namespace Ui {
 struct MainWindow;
@@ -36,10 +41,15 @@ public:
 
 signals:
     void sigCollectGroup(int nGroup);
+    // A whole group from the instrument is in CurrentGroup now (p is its records).
+    void sigWholeDownload(void* p, short nLen);
 
 public slots:
     void slotValidDev(short b);
-    void slotData(void* p, short nLen);
+    // The end of a download from the instrument; takes over the records in p.
+    void slotData(void* p, const DownloadOutcome& outcome);
+    // A download opened from the history; takes over the records in p.
+    void slotArchivedData(void* p, short nLen, const ArchivedDownload& download);
     void slotRowSel(int nrow);
     void saveCSV();
     void slotSavepdf();
@@ -56,7 +66,18 @@ private:
     void restoreWindowGeometry();
     // Closes the download's progress dialog; freed once control is back in the event loop.
     void closeProgress();
+    // Puts nLen records from p in CurrentGroup and the table, and clears the chart. nGroupNumber
+    // and date name the group in suggested file names; source (empty for a whole download from
+    // the instrument) says in the title and the status bar where the group came from.
+    void showNewGroup(void* p, short nLen, int nGroupNumber, const QDate& date, const QString& source);
+    // Asks for a file to save into: a name after the group is suggested in the folder used last,
+    // and a name typed without a suffix gets the chosen filter's. Empty when cancelled.
+    QString askSaveFileName(const QStringList& filters);
+    void reportSaved(const QString& fileName);
 
+    QLabel* pSource;     // where the shown group came from, beside the clock
+    int nShownGroup = 0;  // the shown group's number (1 to 10), 0 while none
+    QDate shownDate;      // the day the shown group was downloaded
     QThread workerThread;
     QHard* pHard;
     QTimer initTimer;

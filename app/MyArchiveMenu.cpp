@@ -68,6 +68,6 @@ void MyArchiveMenu::slotHistory()
     const short nLen = short(group.count());
     QPushButton* loadData = pControl->pButtons[MyWndControl::LoadData];
     const bool bEnabled = loadData->isEnabled();
-    emit sigOpenGroup(group.release(), nLen);
+    emit sigOpenGroup(group.release(), nLen, dialog.download());
     loadData->setEnabled(bEnabled);  // LoadData keeps following the instrument
 }

@@ -11,6 +11,7 @@ class BackgroundArchive;
 class MeasureArchive;
 class QMenuBar;
 class QWidget;
+struct ArchivedDownload;
 
 // The window's side of the archive: keeps every download that reached the table (on a thread
 // of its own, so the window never waits), and the "History..." menu entry that lists the
@@ -27,7 +28,7 @@ public:
 signals:
     // A download opened from the history; its records pass to the receiver, as with sigResult.
     // Connect it directly: LoadData's state is kept across the call.
-    void sigOpenGroup(void* p, short nLen);
+    void sigOpenGroup(void* p, short nLen, const ArchivedDownload& download);
 
 public slots:
     void slotDownloadSource(const QString& devicePath);

@@ -124,7 +124,7 @@ void MyHistoryDialog::slotOpen()
     const int row = chosenRow();
     if (row < 0)
         return;
-    if (!archive.load(downloads.at(row).nId, opened)) {
+    if (!archive.load(downloads.at(row).nId, opened, &openedDownload)) {
         QMessageBox::warning(this, tr("History"), archive.errorText());
         return;
     }

@@ -23,6 +23,8 @@ public:
 
     // After the dialog was accepted: the records of the download that was opened.
     OwnedGroup takeGroup() { return std::move(opened); }
+    // Which download that was: group number and time of the download.
+    const ArchivedDownload& download() const { return openedDownload; }
 
 public slots:
     void slotOpen();
@@ -37,6 +39,7 @@ private:
     MeasureArchive& archive;
     QVector<ArchivedDownload> downloads;
     OwnedGroup opened;
+    ArchivedDownload openedDownload;
     QLineEdit* pFilter;
     QDateEdit* pFrom;
     QDateEdit* pTo;

@@ -62,9 +62,10 @@ void storeAndOpen(const char* what, const QString& url)
     for (int i = 0; i < 7; ++i) {
         opens.push_back(timed([&] {
             OwnedGroup group;
-            archive.load(nId, group);
+            ArchivedDownload download;
+            archive.load(nId, group, &download);
             const short nLen = short(group.count());
-            window.slotData(group.release(), nLen);
+            window.slotArchivedData(group.release(), nLen, download);
         }));
     }
     std::printf("%s: opening a 255-record download into the window: median %.1f ms\n", what, median(opens));

@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     {
         CHidDevice device(sim);
         device.openByScan();
-        printPerExchange("CHidDevice on this thread:", measure(kRuns, [&] { return device.collectGroup(0); }));
+        printPerExchange("CHidDevice on this thread:", measure(kRuns, [&] { return device.collectGroup(0).nReceived; }));
     }
 
     QThread thread;  // QHard as the window runs it: queued request, progress signals, sigResult back
@@ -75,9 +75,9 @@ int main(int argc, char** argv)
     int nProgress = 0;
     short nLast = 0;
     QObject::connect(hard, &QHard::sigProcessStatus, &loop, [&](int) { ++nProgress; });
-    QObject::connect(hard, &QHard::sigResult, &loop, [&](void* p, short n) {
-        FreeGroup(static_cast<MeasureRecord*>(p), std::max<int>(n, 0));
-        nLast = n;
+    QObject::connect(hard, &QHard::sigResult, &loop, [&](void* p, const DownloadOutcome& outcome) {
+        FreeGroup(static_cast<MeasureRecord*>(p), outcome.nReceived);
+        nLast = short(outcome.nReceived);
         loop.quit();
     });
     const auto viaWorker = [&] {

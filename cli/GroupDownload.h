@@ -3,23 +3,23 @@
 #include "CHidDevice.h"
 #include "OwnedGroup.h"
 
-// A downloaded group and how its download ended; the records go with it.
+// A downloaded group and how its download ended; the records that came whole go with it.
 class DownloadedGroup
 {
 public:
-    enum class Outcome { Data, Empty, Absent, TransferFailed };
-
-    DownloadedGroup(Outcome outcome, MeasureRecord* pRecords = nullptr, int nCount = 0)
-        : result(outcome), group(pRecords, nCount)
+    explicit DownloadedGroup(bool bFound, const DownloadOutcome& outcome = {}, MeasureRecord* pRecords = nullptr)
+        : bFound(bFound), result(outcome), group(pRecords, outcome.nReceived)
     {
     }
 
-    Outcome outcome() const { return result; }
+    bool found() const { return bFound; }  // false: no instrument, nothing was asked
+    const DownloadOutcome& outcome() const { return result; }
     const MeasureRecord* records() const { return group.records(); }
     int count() const { return group.count(); }
 
 private:
-    Outcome result;
+    bool bFound;
+    DownloadOutcome result;
     OwnedGroup group;
 };
 
@@ -35,9 +35,7 @@ public:
     const char* devicePath() const { return device.devicePath(); }
     std::string deniedPath() const { return device.deniedPath(); }
 
-    // nGroupNumber counts from 1. A transfer that fails part-way is a failed download: the
-    // device link would otherwise hand back the unread records as zeros, indistinguishable
-    // from real data in a file that nobody looks at.
+    // nGroupNumber counts from 1.
     DownloadedGroup download(int nGroupNumber);
 
 private:

@@ -101,14 +101,20 @@ int HardnessCli::download(const CliRequest& request)
     GroupDownload link(platformFor(request), [&progress](int n) { progress.report(n); });
     const DownloadedGroup group = link.download(request.nGroupNumber);
     progress.endLine();
-    switch (group.outcome()) {
-    case DownloadedGroup::Outcome::Absent:
+    if (!group.found())
         return fail(kExitDeviceFailed, notFoundText());
-    case DownloadedGroup::Outcome::TransferFailed:
+    // An incomplete download is not written or archived, as in the window.
+    const DownloadOutcome& outcome = group.outcome();
+    switch (outcome.result) {
+    case DownloadOutcome::FailedBeforeSize:
         return fail(kExitDeviceFailed, QStringLiteral("The transfer from the instrument failed; nothing was written."));
-    case DownloadedGroup::Outcome::Empty:
+    case DownloadOutcome::FailedPartWay:
+        return fail(kExitDeviceFailed, QStringLiteral("The instrument was lost after %1 of %2 records; nothing was written.")
+                                           .arg(outcome.nReceived)
+                                           .arg(outcome.nExpected));
+    case DownloadOutcome::EmptyGroup:
         return fail(kExitNoRecords, QStringLiteral("Group %1 holds no records.").arg(request.nGroupNumber));
-    case DownloadedGroup::Outcome::Data:
+    case DownloadOutcome::Whole:
         break;
     }
     const int nWritten = writeGroup(request, group.records(), group.count(), request.nGroupNumber);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DownloadOutcome.h"
 #include "HidPlatform.h"
 #include "MeasureRecord.h"
 
@@ -46,9 +47,10 @@ public:
 
     // Protocol. nGroup counts from 0; the wire carries nGroup + 1.
     short groupSize(int nGroup);  // record count, or the failed exchange's result
-    void readRecord(int nGroup, int nIndex, MeasureRecord& rec);
-    // Downloads the whole group into records(); returns its count or a negative failure.
-    short collectGroup(int nGroup);
+    // False when a transfer failed: the record is then incomplete.
+    bool readRecord(int nGroup, int nIndex, MeasureRecord& rec);
+    // Downloads the group into records(), stopping at the first failed transfer.
+    DownloadOutcome collectGroup(int nGroup);
     const MeasureRecord* records() const { return pRecords; }
     // Hands the last download over to the caller, who frees it with FreeGroup.
     MeasureRecord* takeRecords();
@@ -73,6 +75,6 @@ private:
     const int nVendorId = kVendorId;
     const int nProductId = kProductId;
     MeasureRecord* pRecords = nullptr;  // the last download, until taken
-    int nRecordCount = 0;
+    int nRecordCount = 0;               // records allocated in pRecords
     int nPendingProgress = 0;  // 0: none; a real value is never 0
 };

@@ -34,36 +34,45 @@ short CHidDevice::groupSize(int nGroup)
     return nReceived < 0 ? nReceived : inReport[3];
 }
 
-void CHidDevice::readRecord(int nGroup, int nIndex, MeasureRecord& rec)
+bool CHidDevice::readRecord(int nGroup, int nIndex, MeasureRecord& rec)
 {
     prepareRequest(CMD_RECORD_HEADER, nGroup, nIndex + 1);
     const short nHeader = exchange();
     if (nHeader < 0)
-        return;  // the record stays all zero
+        return false;
     FillRecordHeader(rec, inReport, nHeader);
 
     prepareRequest(CMD_RECORD_VALUES, nGroup, nIndex + 1);
-    FillRecordValues(rec, inReport, exchange());
+    const short nValues = exchange();
+    FillRecordValues(rec, inReport, nValues);
+    return nValues >= 0;
 }
 
-short CHidDevice::collectGroup(int nGroup)
+DownloadOutcome CHidDevice::collectGroup(int nGroup)
 {
     // A download nobody took goes first, so that a failed one never leaves it looking current.
     const int nUntaken = nRecordCount;
     FreeGroup(takeRecords(), nUntaken);
     const short nCount = groupSize(nGroup);
     if (nCount < 0)
-        return nCount;
+        return {DownloadOutcome::FailedBeforeSize, 0, 0};
     deferProgress(nCount | kProgressMaximumFlag);
+    if (nCount == 0) {
+        flushProgress();
+        return {DownloadOutcome::EmptyGroup, 0, 0};
+    }
 
     pRecords = AllocGroup(nCount);
     nRecordCount = nCount;
-    for (int i = 0; i < nCount; ++i) {
-        readRecord(nGroup, i, pRecords[i]);
-        deferProgress(i + 1);
-    }
+    // After a failed transfer the records that follow are not asked for: the device is gone,
+    // or its answers can no longer be told apart from the next request's.
+    int nRead = 0;
+    while (nRead < nCount && readRecord(nGroup, nRead, pRecords[nRead]))
+        deferProgress(++nRead);
     flushProgress();
-    return nCount;
+    if (nRead < nCount)
+        return {DownloadOutcome::FailedPartWay, nRead, nCount};
+    return DownloadOutcome::whole(nCount);
 }
 
 MeasureRecord* CHidDevice::takeRecords()

@@ -9,6 +9,7 @@ std::atomic<short> bAppRunning{1};
 QHard::QHard(QObject* parent)
     : QObject(parent)
 {
+    qRegisterMetaType<DownloadOutcome>();  // crosses to the window's thread in sigResult
 }
 
 QHard::~QHard() = default;
@@ -41,10 +42,15 @@ void QHard::CollectOnce(int nGroup)
 {
     // Nothing that already belongs to the receiver goes out again: no data means a null pointer.
     if (!pDevice || !pDevice->isConnected()) {
-        emit sigResult(nullptr, 0);
+        emit sigResult(nullptr, DownloadOutcome());
         return;
     }
-    const short nLen = pDevice->collectGroup(nGroup);
+    const DownloadOutcome outcome = pDevice->collectGroup(nGroup);
     emit sigDownloadSource(QString::fromUtf8(pDevice->devicePath()));
-    emit sigResult(pDevice->takeRecords(), nLen);
+    MeasureRecord* pRecords = pDevice->takeRecords();
+    if (outcome.nReceived == 0) {
+        FreeGroup(pRecords, 0);
+        pRecords = nullptr;
+    }
+    emit sigResult(pRecords, outcome);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "DownloadOutcome.h"
+
+#include <QMetaType>
 #include <QObject>
 
 #include <atomic>
@@ -7,6 +10,8 @@
 
 class CHidDevice;
 class QTimer;
+
+Q_DECLARE_METATYPE(DownloadOutcome)
 
 extern std::atomic<short> bAppRunning;  // 1 while the program runs; the window clears it at shutdown
 
@@ -35,7 +40,8 @@ public:
     const QTimer* presenceTimer() const { return pTimer; }
 
 signals:
-    void sigResult(void* p, short nLen);  // nLen < 1: no data, p is null
+    // The end of a download: p holds outcome.nReceived records (null when none came).
+    void sigResult(void* p, const DownloadOutcome& outcome);
     void sigValidDev(short b);            // the Presence state changed
     void sigProcessStatus(int n);         // maximum with bit 0x100000, then records done
     void sigDownloadSource(const QString& devicePath);  // just before the sigResult of a download

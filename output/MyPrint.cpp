@@ -4,6 +4,7 @@
 #include "ValueTexts.h"
 
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QLine>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -11,39 +12,24 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double kMargin = 15.0;
 constexpr double kTitleHeight = 20.0;
 constexpr double kDateHeight = 7.0;
 constexpr double kPageNumberHeight = 6.0;
-constexpr double kCellHeight = 6.0;
+constexpr double kLineHeight = 6.0;  // a label cell, a row, a line of values
 constexpr double kRuleOffset = 5.0;
-constexpr double kValuesOffset = 24.0;
 constexpr double kValuesHeight = 12.0;
-constexpr double kBlockHeight = 32.0;
-constexpr double kWrapGrowth = 6.0;
-constexpr int kValuesLineLength = 74;
+constexpr double kBlockFoot = 2.0;  // below the values' last line
+constexpr double kCellGap = 2.0;
+constexpr int kRecordPointSize = 12;
+constexpr int kSmallestCellPointSize = 10;
 
 const QString kFontFamily = QStringLiteral("Tahoma");
 constexpr int kCellFlags = Qt::AlignLeft | Qt::AlignTop;
-
-// The single values joined by ",", with one line feed once the text passes 74 characters.
-QString reportValuesText(const MeasureRecord& rec, bool* pWrapped)
-{
-    QString text;
-    *pWrapped = false;
-    for (int j = 0; j < rec.nTimes; ++j) {
-        text += FormatValue(rec.pValues[j]);
-        if (j != rec.nTimes - 1)
-            text += QLatin1Char(',');
-        if (!*pWrapped && text.length() > kValuesLineLength) {
-            text += QLatin1Char('\n');
-            *pWrapped = true;
-        }
-    }
-    return text;
-}
 
 QString labelText(unsigned nHeading, const QString& value)
 {
@@ -51,6 +37,33 @@ QString labelText(unsigned nHeading, const QString& value)
 }
 
 } // namespace
+
+// A label cell: its text in the largest size from 12 pt down to 10 pt at which it fits its
+// column, else in 10 pt over as many lines as it needs.
+struct MyPrint::Cell
+{
+    QString text;
+    int nPointSize = kRecordPointSize;
+    int nLines = 1;
+};
+
+// One record's block as it is painted: the title, three rows of three label cells, each row as
+// high as its cell with the most lines, and the values, broken after a comma where the next
+// value would pass the content width. With one line everywhere it is 32 mm high.
+struct MyPrint::Block
+{
+    Cell title;
+    Cell rows[3][3];
+    QString values;
+    int nValueLines = 1;
+
+    int rowLines(int nRow) const
+    {
+        return std::max({rows[nRow][0].nLines, rows[nRow][1].nLines, rows[nRow][2].nLines});
+    }
+    double valuesOffset() const { return kLineHeight * (1 + rowLines(0) + rowLines(1) + rowLines(2)); }
+    double height() const { return valuesOffset() + kLineHeight * nValueLines + kBlockFoot; }
+};
 
 MyPrint::MyPrint(QObject* parent)
     : QObject(parent)
@@ -179,56 +192,104 @@ void MyPrint::drawPageNumber(QPainter* painter, const QString& text)
 
 void MyPrint::drawRecords(QPainter* painter, double* pTop)
 {
-    painter->setFont(QFont(kFontFamily, 12));
+    const QFont font(kFontFamily, kRecordPointSize);
+    painter->setFont(font);
     drawPageNumber(painter, QStringLiteral("-- 1 --"));
     int nNextPage = 2;
 
     for (int i = 0; i < CurrentGroup.nCount; ++i) {
-        // A block always reckons with 32 mm here, also when its values will wrap.
-        if (*pTop + kBlockHeight > rcContent.bottom()) {
+        const Block block = layoutBlock(font, CurrentGroup.pRecords[i], i + 1);
+        if (*pTop + block.height() > rcContent.bottom()) {
             pPrinter->newPage();
             drawPageNumber(painter, QStringLiteral("-- %1 --").arg(nNextPage++));
             *pTop = rcContent.top();
         }
-        const bool bWrapped = drawRecordBlock(painter, CurrentGroup.pRecords[i], i + 1, *pTop);
-        *pTop += kBlockHeight + (bWrapped ? kWrapGrowth : 0.0);
+        drawBlock(painter, block, *pTop);
+        *pTop += block.height();
     }
 }
 
-void MyPrint::drawCell(QPainter* painter, int nColumn, double dTop, const QString& text)
+MyPrint::Cell MyPrint::layoutCell(const QFont& font, const QString& text) const
 {
-    const double dColumnWidth = rcContent.width() / 3.0;
-    const QRectF cell(rcContent.left() + nColumn * dColumnWidth, dTop, dColumnWidth, kCellHeight);
-    painter->drawText(toDevice(cell), kCellFlags, text);
+    // A gap before the next column keeps the texts of neighbouring cells apart.
+    const double dWidth = (rcContent.width() / 3.0 - kCellGap) * dDotsPerMm;
+    Cell cell{text};
+    QFont sized = font;
+    for (;; --cell.nPointSize) {
+        sized.setPointSize(cell.nPointSize);
+        const QFontMetricsF metrics(sized, pPrinter);
+        if (metrics.horizontalAdvance(text) <= dWidth)
+            return cell;
+        if (cell.nPointSize == kSmallestCellPointSize) {
+            const QRectF wrapped = metrics.boundingRect(QRectF(0, 0, dWidth, 1e6), kCellFlags | Qt::TextWordWrap, text);
+            cell.nLines = std::max(1, qRound(wrapped.height() / metrics.lineSpacing()));
+            return cell;
+        }
+    }
 }
 
-bool MyPrint::drawRecordBlock(QPainter* painter, const MeasureRecord& rec, int nNumber, double dTop)
+MyPrint::Block MyPrint::layoutBlock(const QFont& font, const MeasureRecord& rec, int nNumber) const
 {
-    drawCell(painter, 0, dTop, QStringLiteral("No. %1").arg(nNumber));
+    Block block;
+    block.title = layoutCell(font, QStringLiteral("No. %1").arg(nNumber));
+    const QString texts[3][3] = {
+        {labelText(0, MaterialText(rec.nMaterial, QString())), labelText(2, ScaleText(rec.nUnit)),
+         labelText(9, FormatDate(rec.tDate))},
+        {labelText(3, ProbeText(rec.nProbe)), labelText(1, DirectionText(rec.nAngle)),
+         labelText(4, FormatInteger(rec.nTimes))},
+        {labelText(7, FormatValue(rec.fMax)), labelText(6, FormatValue(rec.fMin)),
+         labelText(8, FormatValue(rec.fAvg))},
+    };
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            block.rows[row][column] = layoutCell(font, texts[row][column]);
 
+    const QFontMetricsF metrics(font, pPrinter);
+    const double dWidth = rcContent.width() * dDotsPerMm;
+    QString line;
+    for (int j = 0; j < rec.nTimes; ++j) {
+        QString value = FormatValue(rec.pValues[j]);
+        if (j != rec.nTimes - 1)
+            value += QLatin1Char(',');
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + value) > dWidth) {
+            block.values += line + QLatin1Char('\n');
+            ++block.nValueLines;
+            line.clear();
+        }
+        line += value;
+    }
+    block.values += line;
+    return block;
+}
+
+void MyPrint::drawBlock(QPainter* painter, const Block& block, double dTop)
+{
+    const QFont font = painter->font();
+    const double dColumnWidth = rcContent.width() / 3.0;
+    const auto drawCell = [&](const Cell& cell, int nColumn, double dCellTop, int nLines) {
+        QFont sized = font;
+        sized.setPointSize(cell.nPointSize);
+        painter->setFont(sized);
+        const QRectF box(rcContent.left() + nColumn * dColumnWidth, dCellTop, dColumnWidth - kCellGap,
+                         kLineHeight * nLines);
+        painter->drawText(toDevice(box), cell.nLines > 1 ? kCellFlags | Qt::TextWordWrap : kCellFlags, cell.text);
+    };
+
+    drawCell(block.title, 0, dTop, 1);
     const int nRuleY = int((dTop + kRuleOffset) * dDotsPerMm);
     const QLine rule(int(rcContent.left() * dDotsPerMm), nRuleY,
                      int((rcContent.left() + rcContent.width()) * dDotsPerMm), nRuleY);
     painter->drawLines(&rule, 1);
 
-    const double dRow1 = dTop + kCellHeight;
-    drawCell(painter, 0, dRow1, labelText(0, MaterialText(rec.nMaterial, QString())));
-    drawCell(painter, 1, dRow1, labelText(2, ScaleText(rec.nUnit)));
-    drawCell(painter, 2, dRow1, labelText(9, FormatDate(rec.tDate)));
+    double dRowTop = dTop + kLineHeight;
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column)
+            drawCell(block.rows[row][column], column, dRowTop, block.rowLines(row));
+        dRowTop += kLineHeight * block.rowLines(row);
+    }
 
-    const double dRow2 = dRow1 + kCellHeight;
-    drawCell(painter, 0, dRow2, labelText(3, ProbeText(rec.nProbe)));
-    drawCell(painter, 1, dRow2, labelText(1, DirectionText(rec.nAngle)));
-    drawCell(painter, 2, dRow2, labelText(4, FormatInteger(rec.nTimes)));
-
-    const double dRow3 = dRow2 + kCellHeight;
-    drawCell(painter, 0, dRow3, labelText(7, FormatValue(rec.fMax)));
-    drawCell(painter, 1, dRow3, labelText(6, FormatValue(rec.fMin)));
-    drawCell(painter, 2, dRow3, labelText(8, FormatValue(rec.fAvg)));
-
-    bool bWrapped = false;
-    const QString values = reportValuesText(rec, &bWrapped);
-    const QRectF valuesBox(rcContent.left(), dTop + kValuesOffset, rcContent.width(), kValuesHeight);
-    painter->drawText(toDevice(valuesBox), kCellFlags, values);
-    return bWrapped;
+    painter->setFont(font);
+    const QRectF valuesBox(rcContent.left(), dTop + block.valuesOffset(), rcContent.width(),
+                           std::max(kValuesHeight, kLineHeight * block.nValueLines));
+    painter->drawText(toDevice(valuesBox), kCellFlags, block.values);
 }

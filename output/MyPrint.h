@@ -44,11 +44,16 @@ public slots:
     void slotPrints(short nType = 0);
 
 private:
+    struct Cell;
+    struct Block;
+
     QRectF toDevice(const QRectF& rcMm) const;
     void drawPageNumber(QPainter* painter, const QString& text);
-    void drawCell(QPainter* painter, int nColumn, double dTop, const QString& text);
-    // Returns true when the values text needed its line break (the block is 6 mm taller).
-    bool drawRecordBlock(QPainter* painter, const MeasureRecord& rec, int nNumber, double dTop);
+    // Fits the texts of a record's block to the page: the font of each label cell, the lines of
+    // each row and of the values, and so the block's height.
+    Block layoutBlock(const QFont& font, const MeasureRecord& rec, int nNumber) const;
+    Cell layoutCell(const QFont& font, const QString& text) const;
+    void drawBlock(QPainter* painter, const Block& block, double dTop);
 
     QRectF rcContent;
     double dDotsPerMm = 0.0;

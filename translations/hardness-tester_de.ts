@@ -2,11 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>MainWindow</name>
+    <name>CBarChartPlot</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Hauptfenster</translation>
+        <source>Impact %1: %2</source>
+        <translation>Schlag %1: %2</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Ready</source>
         <translation>Bereit</translation>
@@ -56,12 +59,48 @@
         <translation>Die Datei konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>Successfully saved</source>
-        <translation>Erfolgreich gespeichert</translation>
-    </message>
-    <message>
         <source>Device found, but no permission to open it: install the udev rule (see README)</source>
         <translation>Gerät gefunden, aber keine Berechtigung zum Öffnen: udev-Regel installieren (siehe README)</translation>
+    </message>
+    <message>
+        <source>Hardness Tester</source>
+        <translation>Härteprüfgerät</translation>
+    </message>
+    <message>
+        <source>The instrument did not answer; nothing was downloaded.</source>
+        <translation>Das Gerät hat nicht geantwortet; es wurde nichts heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Incomplete download: group %1, %2 of %3 records</source>
+        <translation>Unvollständiger Download: Gruppe %1, %2 von %3 Messungen</translation>
+    </message>
+    <message>
+        <source>The instrument was lost after %1 of %2 records; the rest were not downloaded.</source>
+        <translation>Die Verbindung zum Gerät ging nach %1 von %2 Messungen verloren; der Rest wurde nicht heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Archived download: group %1, %2</source>
+        <translation>Archivierter Download: Gruppe %1, %2</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Grafik (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
     </message>
 </context>
 <context>

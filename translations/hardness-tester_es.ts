@@ -2,11 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>MainWindow</name>
+    <name>CBarChartPlot</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Ventana principal</translation>
+        <source>Impact %1: %2</source>
+        <translation>Impacto %1: %2</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Ready</source>
         <translation>Listo</translation>
@@ -56,12 +59,48 @@
         <translation>No se pudo abrir el archivo</translation>
     </message>
     <message>
-        <source>Successfully saved</source>
-        <translation>Guardado correctamente</translation>
-    </message>
-    <message>
         <source>Device found, but no permission to open it: install the udev rule (see README)</source>
         <translation>Dispositivo encontrado, pero sin permiso para abrirlo: instale la regla udev (véase README)</translation>
+    </message>
+    <message>
+        <source>Hardness Tester</source>
+        <translation>Durómetro</translation>
+    </message>
+    <message>
+        <source>The instrument did not answer; nothing was downloaded.</source>
+        <translation>El instrumento no respondió; no se descargó nada.</translation>
+    </message>
+    <message>
+        <source>Incomplete download: group %1, %2 of %3 records</source>
+        <translation>Descarga incompleta: grupo %1, %2 de %3 mediciones</translation>
+    </message>
+    <message>
+        <source>The instrument was lost after %1 of %2 records; the rest were not downloaded.</source>
+        <translation>Se perdió la conexión con el instrumento tras %1 de %2 mediciones; el resto no se descargó.</translation>
+    </message>
+    <message>
+        <source>Archived download: group %1, %2</source>
+        <translation>Descarga archivada: grupo %1, %2</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>No se pudo guardar el gráfico como %1.</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Guardado como %1</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>MainWindow</name>
+    <name>CBarChartPlot</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Fenêtre principale</translation>
+        <source>Impact %1: %2</source>
+        <translation>Impact %1 : %2</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Ready</source>
         <translation>Prêt</translation>
@@ -56,12 +59,48 @@
         <translation>Impossible d’ouvrir le fichier</translation>
     </message>
     <message>
-        <source>Successfully saved</source>
-        <translation>Enregistré avec succès</translation>
+        <source>Device found, but no permission to open it: install the udev rule (see README)</source>
+        <translation>Appareil trouvé, mais sans droit d&apos;ouverture : installez la règle udev (voir README)</translation>
     </message>
     <message>
-        <source>Device found, but no permission to open it: install the udev rule (see README)</source>
-        <translation>Appareil trouvé, mais sans droit d'ouverture : installez la règle udev (voir README)</translation>
+        <source>Hardness Tester</source>
+        <translation>Duromètre</translation>
+    </message>
+    <message>
+        <source>The instrument did not answer; nothing was downloaded.</source>
+        <translation>L'appareil n'a pas répondu ; rien n'a été téléchargé.</translation>
+    </message>
+    <message>
+        <source>Incomplete download: group %1, %2 of %3 records</source>
+        <translation>Téléchargement incomplet : groupe %1, %2 mesures sur %3</translation>
+    </message>
+    <message>
+        <source>The instrument was lost after %1 of %2 records; the rest were not downloaded.</source>
+        <translation>La liaison avec l'appareil a été perdue après %1 mesures sur %2 ; les autres n'ont pas été téléchargées.</translation>
+    </message>
+    <message>
+        <source>Archived download: group %1, %2</source>
+        <translation>Téléchargement archivé : groupe %1, %2</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>Le graphique n'a pas pu être enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistré sous %1</translation>
     </message>
 </context>
 <context>

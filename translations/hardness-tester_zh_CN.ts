@@ -2,11 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>MainWindow</name>
+    <name>CBarChartPlot</name>
     <message>
-        <source>MainWindow</source>
-        <translation>主窗口</translation>
+        <source>Impact %1: %2</source>
+        <translation>第 %1 次冲击：%2</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Ready</source>
         <translation>就绪</translation>
@@ -56,12 +59,48 @@
         <translation>无法打开文件</translation>
     </message>
     <message>
-        <source>Successfully saved</source>
-        <translation>保存成功</translation>
-    </message>
-    <message>
         <source>Device found, but no permission to open it: install the udev rule (see README)</source>
         <translation>已找到设备，但无权打开：请安装 udev 规则（见 README）</translation>
+    </message>
+    <message>
+        <source>Hardness Tester</source>
+        <translation>硬度计</translation>
+    </message>
+    <message>
+        <source>The instrument did not answer; nothing was downloaded.</source>
+        <translation>仪器没有响应，未下载任何数据。</translation>
+    </message>
+    <message>
+        <source>Incomplete download: group %1, %2 of %3 records</source>
+        <translation>下载不完整：第 %1 组，%3 条记录中的 %2 条</translation>
+    </message>
+    <message>
+        <source>The instrument was lost after %1 of %2 records; the rest were not downloaded.</source>
+        <translation>在 %2 条记录中下载了 %1 条后与仪器的连接中断，其余记录未下载。</translation>
+    </message>
+    <message>
+        <source>Archived download: group %1, %2</source>
+        <translation>已存档的下载：第 %1 组，%2</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG 图像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation>无法将图表保存为 %1。</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>已保存为 %1</translation>
     </message>
 </context>
 <context>

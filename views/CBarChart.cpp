@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kLargestPointSize = 14;
+constexpr int kSmallestAcrossPointSize = 9;  // below this, upright labels read better
 constexpr int kSmallestPointSize = 7;
 
 QString labelText(double value)
@@ -19,10 +21,10 @@ QString labelText(double value)
     return QString::number(value, 'f', 1);
 }
 
-double textWidth(QFont font, int nPointSize, const QString& text, QPaintDevice* device)
+QFontMetricsF metricsAt(QFont font, int nPointSize, QPaintDevice* device)
 {
     font.setPointSize(nPointSize);
-    return QFontMetricsF(font, device).horizontalAdvance(text);
+    return QFontMetricsF(font, device);
 }
 
 } // namespace
@@ -32,6 +34,7 @@ CBarChart::CBarChart()
 {
     setLegendMode(QwtPlotBarChart::LegendBarTitles);
     setLayoutPolicy(QwtPlotAbstractBarChart::AutoAdjustSamples);
+    setSpacing(4);  // wide bars leave room for their labels
 }
 
 int CBarChart::setRecord(const MeasureRecord& rec)
@@ -50,7 +53,7 @@ QwtColumnSymbol* CBarChart::specialSymbol(int sampleIndex, const QPointF& sample
     const bool bLabelled = sampleIndex >= 0 && sampleIndex % layout.nStride == 0;
     return new UserDefine::myQwtColumnSymbol(barColor(static_cast<ushort>(sampleIndex)),
                                              bLabelled ? labelText(sample.y()) : QString(), layout.nPointSize,
-                                             layout.dWidth);
+                                             layout.bUpright);
 }
 
 void CBarChart::drawSeries(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
@@ -67,18 +70,22 @@ void CBarChart::drawSeries(QPainter* painter, const QwtScaleMap& xMap, const Qwt
             widest = text;
     }
 
-    // The largest size up to 14 pt at which the widest label fits its bar, but not below 7 pt;
-    // where even 7 pt is too wide, only every n-th bar is labelled, with room across n bars.
+    // Across the bar at the largest size from 14 pt down to 9 pt that fits; else upright, at the
+    // largest size down to 7 pt whose line fits the bar; where even that is too wide, upright
+    // on every n-th bar only, so that labels never overlap.
     layout = LabelLayout();
-    for (; layout.nPointSize > kSmallestPointSize; --layout.nPointSize) {
-        if (textWidth(painter->font(), layout.nPointSize, widest, painter->device()) <= dBarWidth)
+    const auto metrics = [&](int nPointSize) { return metricsAt(painter->font(), nPointSize, painter->device()); };
+    for (; layout.nPointSize >= kSmallestAcrossPointSize; --layout.nPointSize) {
+        if (metrics(layout.nPointSize).horizontalAdvance(widest) <= dBarWidth)
+            return QwtPlotBarChart::drawSeries(painter, xMap, yMap, canvasRect, from, to);
+    }
+    layout.bUpright = true;
+    for (layout.nPointSize = kLargestPointSize; layout.nPointSize > kSmallestPointSize; --layout.nPointSize) {
+        if (metrics(layout.nPointSize).height() <= dBarWidth)
             break;
     }
-    const double dWidest = textWidth(painter->font(), layout.nPointSize, widest, painter->device());
-    layout.dWidth = dBarWidth;
-    while (dWidest > layout.dWidth && dPitch > 0.0) {
+    const double dLine = metrics(layout.nPointSize).height();
+    while (layout.nStride * dPitch < dLine && dPitch > 0.0)
         ++layout.nStride;
-        layout.dWidth = layout.nStride * dPitch - spacing();
-    }
     QwtPlotBarChart::drawSeries(painter, xMap, yMap, canvasRect, from, to);
 }

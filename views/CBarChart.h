@@ -10,12 +10,13 @@ struct MeasureRecord;
 class CBarChart : public QwtPlotBarChart
 {
 public:
-    // How the value labels are written: in one font size for all bars, on every n-th bar.
+    // How the value labels are written: in one font size for all bars, across or upright, on
+    // every n-th bar (every bar unless even upright labels are wider than the bars).
     struct LabelLayout
     {
         int nPointSize = 14;
-        int nStride = 1;        // every n-th bar carries a label
-        double dWidth = 0.0;    // room for one label, device units, centred on its bar
+        bool bUpright = false;
+        int nStride = 1;
     };
 
     CBarChart();

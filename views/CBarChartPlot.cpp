@@ -1,6 +1,13 @@
 #include "CBarChartPlot.h"
 
 #include "MeasureRecord.h"
+#include "ValueTexts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_grid.h>
@@ -43,8 +50,13 @@ CBarChartPlot::CBarChartPlot(QWidget* parent)
     setAxisScale(QwtPlot::xBottom, 0, 32, 0);
 }
 
-void CBarChartPlot::showRecord(const MeasureRecord& rec)
+void CBarChartPlot::showRecord(const MeasureRecord& rec, int nNumber)
 {
+    QwtText title(QStringLiteral("No. %1, %2, %3").arg(nNumber).arg(FormatDate(rec.tDate), ScaleText(rec.nUnit)));
+    QFont font = this->font();
+    font.setBold(true);
+    title.setFont(font);
+    setTitle(title);
     const int n = pBarChart->setRecord(rec);
     if (n == nBarCount)
         return;
@@ -53,8 +65,41 @@ void CBarChartPlot::showRecord(const MeasureRecord& rec)
     setAxisScale(QwtPlot::xBottom, 0, n, 0);
 }
 
-void CBarChartPlot::exportChart(const QString& name)
+void CBarChartPlot::clearRecord()
 {
+    setTitle(QwtText());
+    pBarChart->setSamples(QVector<double>());
+    nBarCount = -1;
+    setAxisMaxMajor(QwtPlot::xBottom, 8);
+    setAxisScale(QwtPlot::xBottom, 0, 32, 0);
+}
+
+bool CBarChartPlot::exportChart(const QString& fileName)
+{
+    // Written beside the target and put in its place only once it is there.
+    const QString partName = fileName + QStringLiteral(".part");
+    QFile::remove(partName);
     QwtPlotRenderer renderer;
-    renderer.exportTo(this, name, QSizeF(300, 200), 85);
+    renderer.renderDocument(this, partName, QFileInfo(fileName).suffix().toLower(), QSizeF(300, 200), 85);
+    const bool bWritten = QFileInfo(partName).size() > 0 && (!QFile::exists(fileName) || QFile::remove(fileName))
+                          && QFile::rename(partName, fileName);
+    QFile::remove(partName);  // there only when something failed
+    return bWritten;
+}
+
+bool CBarChartPlot::eventFilter(QObject* object, QEvent* event)
+{
+    if (object != canvas() || event->type() != QEvent::ToolTip)
+        return QwtPlot::eventFilter(object, event);
+    const QPoint pos = static_cast<QHelpEvent*>(event)->pos();
+    const int nBar = qRound(canvasMap(QwtPlot::xBottom).invTransform(pos.x()));
+    if (nBar >= 1 && size_t(nBar) < pBarChart->dataSize()) {
+        const QString text = QCoreApplication::translate("CBarChartPlot", "Impact %1: %2")
+                                 .arg(nBar)
+                                 .arg(FormatValue(pBarChart->sample(nBar).y()));
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, canvas());
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
 }

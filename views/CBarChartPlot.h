@@ -7,16 +7,23 @@
 
 struct MeasureRecord;
 
-// The single values of the chosen record as coloured, labelled vertical bars.
+// The single values of the chosen record as coloured, labelled vertical bars, under a title
+// that names the record ("No. 3, 2022/09/09, HRC"); a bar's value also shows as its tooltip.
 class CBarChartPlot : public QwtPlot
 {
 public:
     explicit CBarChartPlot(QWidget* parent = nullptr);
 
-    void showRecord(const MeasureRecord& rec);
+    // nNumber: the record's 1-based number in its group, for the title.
+    void showRecord(const MeasureRecord& rec, int nNumber);
+    // No bars and no title, the x axis from 0 to 32, as before the first record.
+    void clearRecord();
 
-    // Lets the user pick file and format; 300 x 200 mm at 85 dpi. A cancel writes nothing.
-    void exportChart(const QString& name);
+    // Writes the chart to fileName, 300 x 200 mm at 85 dpi, in the format its suffix names
+    // (pdf, svg, png, ...). On failure a file already there stays as it was.
+    bool exportChart(const QString& fileName);
+
+    bool eventFilter(QObject* object, QEvent* event) override;
 
     const CBarChart* barChart() const { return pBarChart; }
 

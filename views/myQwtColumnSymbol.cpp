@@ -1,17 +1,19 @@
 #include "myQwtColumnSymbol.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 
+#include <cmath>
+
 namespace UserDefine {
 
-myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize,
-                                     double dLabelWidth)
+myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize, bool bUpright)
     : QwtColumnSymbol(QwtColumnSymbol::UserStyle)
     , strValue(strValue)
     , clrBar(clrBar)
     , nPointSize(nPointSize)
-    , dLabelWidth(dLabelWidth)
+    , bUpright(bUpright)
 {
 }
 
@@ -20,19 +22,42 @@ void myQwtColumnSymbol::draw(QPainter* painter, const QwtColumnRect& rect) const
     const QRect r = rect.toRect().toRect();
     painter->save();
     painter->fillRect(r, clrBar);
-    if (!strValue.isEmpty()) {
-        QFont font = painter->font();
-        font.setPointSize(nPointSize);
-        painter->setFont(font);
-        const int nGrow = qMax(0, qRound(dLabelWidth) - r.width()) / 2;
-        const QRect box = r.adjusted(-nGrow, 0, nGrow, 0);
-        const int flags = Qt::AlignHCenter | Qt::AlignBottom;
-        // A label wider than its bar runs across the neighbours: a light ground keeps it legible.
-        if (nGrow > 0)
-            painter->fillRect(painter->boundingRect(box, flags, strValue), QColor(255, 255, 255, 200));
-        painter->drawText(box, flags, strValue);
-    }
+    if (!strValue.isEmpty())
+        drawLabel(painter, r);
     painter->restore();
+}
+
+void myQwtColumnSymbol::drawLabel(QPainter* painter, const QRect& bar) const
+{
+    constexpr double kGap = 2.0;  // between the label and the bar's foot or top
+    QFont font = painter->font();
+    font.setPointSize(nPointSize);
+    painter->setFont(font);
+    const QFontMetricsF metrics(font, painter->device());
+    QSizeF size(metrics.horizontalAdvance(strValue), metrics.height());  // across, along the bar
+    if (bUpright)
+        size.transpose();
+
+    const bool bFitsAlong = size.height() + 2 * kGap <= bar.height();
+    const bool bFitsAcross = size.width() <= bar.width() + 1;
+    const double dFoot = bFitsAlong ? bar.bottom() + 1 - kGap : bar.top() - kGap;
+    const QRectF box(bar.left() + (bar.width() - size.width()) / 2, dFoot - size.height(), size.width(),
+                     size.height());
+    if (bFitsAlong && bFitsAcross) {
+        painter->setPen(contrastingColor(clrBar));
+    } else {
+        if (!bFitsAcross)
+            painter->fillRect(box, QColor(255, 255, 255, 200));
+        painter->setPen(Qt::black);
+    }
+    if (!bUpright) {
+        painter->drawText(box, Qt::AlignCenter, strValue);
+        return;
+    }
+    painter->translate(box.center());
+    painter->rotate(-90.0);
+    painter->drawText(QRectF(-size.height() / 2, -size.width() / 2, size.height(), size.width()), Qt::AlignCenter,
+                      strValue);
 }
 
 } // namespace UserDefine
@@ -52,4 +77,14 @@ QColor barColor(ushort index)
     const QColor color(palette[index % 20]);
     cache.insert(index, color);
     return color;
+}
+
+QColor contrastingColor(const QColor& color)
+{
+    // Relative luminance as the web's contrast guidelines reckon it: black reads better on
+    // anything lighter than about 0.18, white on anything darker.
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const double dLuminance =
+        0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+    return dLuminance > 0.179 ? QColor(Qt::black) : QColor(Qt::white);
 }

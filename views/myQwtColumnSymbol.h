@@ -8,12 +8,13 @@
 namespace UserDefine {
 
 // One bar of the chart: a flat fill in its own colour with its value written at the foot,
-// centred on the bar in a box dLabelWidth wide (wider than the bar when only every n-th
-// bar carries a label). An empty label draws the bar alone.
+// across the bar or upright. A label that fits the bar is written in a colour that stands out
+// from the bar's; one too long for a low bar stands on top of it, one too wide for a narrow
+// bar on a light ground, both in black. An empty label draws the bar alone.
 class myQwtColumnSymbol : public QwtColumnSymbol
 {
 public:
-    myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize, double dLabelWidth);
+    myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize, bool bUpright);
 
     void draw(QPainter* painter, const QwtColumnRect& rect) const override;
 
@@ -21,13 +22,19 @@ public:
     QString label() const { return strValue; }
 
 private:
+    void drawLabel(QPainter* painter, const QRect& bar) const;
+
     QString strValue;
     QColor clrBar;
     int nPointSize;
-    double dLabelWidth;
+    bool bUpright;
 };
+
 
 } // namespace UserDefine
 
 // The colour of bar number index: a 20-colour palette, repeating.
 QColor barColor(ushort index);
+
+// Black or white, whichever stands out more from color.
+QColor contrastingColor(const QColor& color);

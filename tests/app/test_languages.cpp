@@ -54,12 +54,12 @@ private slots:
         ModalAnswerer answerer([&](QWidget* modal) { ++nAnswered, acceptDialog(modal); });
         w.saveCSV();          // nothing to save
         w.slotColectgroup();  // no group chosen
-        w.slotData(nullptr, 0);
+        w.slotData(nullptr, DownloadOutcome{DownloadOutcome::EmptyGroup});
         const int nRecords = 10;  // every material, and long series of values
         MeasureRecord* group = AllocGroup(nRecords);
         for (int i = 0; i < nRecords; ++i)
             sample::fillRecord(group[i], {uint8_t(i), uint8_t(i % 7), uint8_t(i % 5)}, sample::rising(700, 3 + 3 * i));
-        w.slotData(group, nRecords);
+        w.slotData(group, DownloadOutcome::whole(nRecords));
         MyPrint report;
         report.printer()->setOutputFileName(dir.filePath("report.pdf"));
         report.paintReport();

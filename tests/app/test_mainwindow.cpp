@@ -3,6 +3,7 @@
 #include "CsvWriter.h"
 #include "Files.h"
 #include "MainWindow.h"
+#include "MeasureArchive.h"
 #include "MeasureRecord.h"
 #include "ModalAnswerer.h"
 #include "NoPrinters.h"
@@ -10,10 +11,12 @@
 #include "MyWndControl.h"
 #include "QHard.h"
 #include "SampleGroup.h"
+#include "SimulatedInstrument.h"
 
 #include <QtTest>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -50,14 +53,30 @@ QPointer<QProgressDialog> startDownload(MainWindow& w)
     return w.findChild<QProgressDialog*>();
 }
 
+// The downloads in the window's archive, newest first.
+QVector<ArchivedDownload> archived()
+{
+    MeasureArchive archive;
+    ArchiveLocation location;
+    QString error;
+    QVector<ArchivedDownload> downloads;
+    if (ArchiveLocation::fromUrl(QString(), location, error) && archive.open(location))
+        archive.list(downloads);
+    return downloads;
+}
+
 // "title|text" of every message box that action brings up, each closed (the question before
-// replacing a file answered Yes); a file dialog gets the name given.
-QStringList messagesOf(const std::function<void()>& action, const QString& fileName = {})
+// replacing a file answered Yes); a file dialog gets the name given, after the name it suggested
+// (folder and file) went into *pSuggested.
+QStringList messagesOf(const std::function<void()>& action, const QString& fileName = {}, QString* pSuggested = nullptr)
 {
     QStringList texts;
     ModalAnswerer answerer([&](QWidget* modal) {
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(fileName);
+            auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+            if (pSuggested)
+                *pSuggested = dialog->directory().absoluteFilePath(edit->text());
+            edit->setText(fileName);
             acceptDialog(dialog);
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             texts << box->windowTitle() + "|" + box->text();
@@ -120,26 +139,109 @@ private slots:
         QVERIFY(progress->maximum() == 12 && progress->value() == 5);
 
         MeasureRecord* group = makeGroup(5);
-        w.slotData(group, 5);
+        w.slotData(group, DownloadOutcome::whole(5));
         QVERIFY(button(MyWndControl::LoadData)->isEnabled());
         QVERIFY(CurrentGroup.pRecords == group && CurrentGroup.nCount == 5 && pTable->rowCount() == 5);
         w.slotProcessStatus(3);  // late progress after the dialog closed: ignored
         QTRY_VERIFY(w.findChildren<QProgressDialog*>().isEmpty());
 
-        // No data: the store, the table and the chart stay as they were.
+        // No data, or no answer at all: the store, the table and the chart stay as they were.
         w.slotRowSel(1);
-        QCOMPARE(firstBar(), 501.0);
-        QCOMPARE(messagesOf([&] { w.slotData(nullptr, 0); }), QStringList{"Info|No data is found!"});
-        QVERIFY(CurrentGroup.pRecords == group && pTable->rowCount() == 5);
+        QVERIFY(firstBar() == 501.0 && pPlot->title().text() == "No. 2, 2022/09/08, HL");
+        QCOMPARE(messagesOf([&] { w.slotData(nullptr, {DownloadOutcome::EmptyGroup}); }), QStringList{"Info|No data is found!"});
+        QCOMPARE(messagesOf([&] { w.slotData(nullptr, {}); }),
+                 QStringList{"Error|The instrument did not answer; nothing was downloaded."});
+        QVERIFY(CurrentGroup.pRecords == group && pTable->rowCount() == 5 && firstBar() == 501.0);
 
-        // A smaller group after a larger one: no rows are left over, and rows beyond it pick nothing.
-        w.slotData(makeGroup(2), 2);
+        // A new group clears the chart; no rows are left over, and rows beyond it pick nothing.
+        w.slotData(makeGroup(2), DownloadOutcome::whole(2));
         QVERIFY(CurrentGroup.nCount == 2 && pTable->rowCount() == 2);
+        QVERIFY(pPlot->barChart()->dataSize() == 0 && pPlot->title().isEmpty());
         w.slotRowSel(3);
         w.slotRowSel(-1);
-        QCOMPARE(firstBar(), 501.0);
+        QCOMPARE(pPlot->barChart()->dataSize(), size_t(0));
         w.slotRowSel(0);
         QCOMPARE(firstBar(), 500.0);
+    }
+
+    // The instrument lost at record 13 of 40: the 12 records are shown and nothing stands for the
+    // others, the window says so and marks the group, and the archive does not keep it; the whole
+    // download after it is kept and shown as such.
+    void incompleteDownloadIsShownAsSuchAndNotArchived()
+    {
+        SimulatedInstrument& demo = SimulatedInstrument::demo();
+        const auto setGroup = [&] { demo.setGroup(3, std::vector<SimRecord>(40, SimRecord{2, 3, 22, 9, 8, 1, 4, {500, 766}})); };
+        demo.resetToDemo();
+        setGroup();
+        const int nArchived = archived().size();
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitFor([] { return button(MyWndControl::LoadData)->isEnabled(); }, 10000));
+        pControl->findChild<QComboBox*>()->setCurrentIndex(2);
+        demo.injectFault(51, SimulatedInstrument::Fault::WaitError);  // the header request of record 13
+        QTest::ignoreMessage(QtDebugMsg, "Write WaitForSingleObject error");
+        const auto load = [] {
+            button(MyWndControl::LoadData)->click();
+            QVERIFY(QTest::qWaitFor([] { return button(MyWndControl::LoadData)->isEnabled(); }, 10000));
+        };
+        QCOMPARE(messagesOf(load),
+                 QStringList{"Error|The instrument was lost after 12 of 40 records; the rest were not downloaded."});
+        QVERIFY(CurrentGroup.nCount == 12 && pTable->rowCount() == 12);
+        QCOMPARE(pTable->item(11, 5)->text(), QStringLiteral("50;76.6;"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Hardness Tester \u2013 Incomplete download: group 3, 12 of 40 records"));
+
+        setGroup();
+        QTest::qWait(QHard::kPresenceIntervalMs + 100);  // the next presence check opens the instrument again
+        QCOMPARE(messagesOf(load), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(archived().size(), nArchived + 1, 10000);
+        QCOMPARE(archived().first().nRecordCount, 40);  // the one before it was never stored
+        QVERIFY(pTable->rowCount() == 40 && w.windowTitle() == "Hardness Tester");
+    }
+
+    // Opened from the history, a download says which one it is until the next from the instrument.
+    // Save dialogs suggest a name after the group shown, in the folder used last, add the suffix,
+    // and every outcome is reported.
+    void archivedDownloadAndSaving()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        MainWindow w;
+        QTemporaryDir dir;
+        QString suggested;
+        const auto save = [&](void (MainWindow::*slot)(), const QString& name) {
+            return messagesOf([&] { (w.*slot)(); }, dir.filePath(name), &suggested);
+        };
+        QCOMPARE(save(&MainWindow::saveCSV, "x"), QStringList{"Error|No data to save"});
+        QLabel* source = w.statusBar()->findChild<QLabel*>("source");
+        w.slotData(makeGroup(3), DownloadOutcome::whole(3));
+        w.slotRowSel(0);
+        ArchivedDownload download;
+        download.nGroupNumber = 5;
+        download.downloadedAt = QDateTime(QDate(2026, 11, 30), QTime(14, 2)).toUTC();
+        w.slotArchivedData(makeGroup(2), 2, download);
+        const QString text = "Archived download: group 5, 2026/11/30 14:02";
+        QVERIFY(w.windowTitle().endsWith(text) && source->text() == text);
+        QVERIFY(pPlot->barChart()->dataSize() == 0 && pTable->rowCount() == 2);
+        QCOMPARE(pControl->findChild<QComboBox*>()->currentText(), QStringLiteral("5"));
+        w.slotValidDev(1);
+        QCOMPARE(source->text(), text);
+
+        const QString path = dir.filePath("mytest.csv");
+        QCOMPARE(save(&MainWindow::saveCSV, "mytest"), QStringList{"Info|Saved as " + path});
+        QCOMPARE(suggested, QDir::home().absoluteFilePath("group-5-2026-11-30.csv"));
+        QCOMPARE(fileBytes(path), CsvDocument(CurrentGroup.pRecords, 2));
+        const QStringList texts = onFullDisk([&] { return save(&MainWindow::saveCSV, "mytest"); });
+        QVERIFY(texts.size() == 2 && texts[1] == "Error|The file could not be written.");  // after the replace question
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe.csv")).constData(), 0600), 0);
+        QCOMPARE(save(&MainWindow::saveCSV, "pipe.csv").value(1), QStringLiteral("Error|File open failed"));
+
+        pControl->findChild<QComboBox*>()->setCurrentIndex(0);
+        w.slotData(makeGroup(1), DownloadOutcome::whole(1));
+        QVERIFY(w.windowTitle() == "Hardness Tester" && source->text().isEmpty());
+        w.slotRowSel(0);
+        QCOMPARE(save(&MainWindow::slotSavepdf, "chart"), QStringList{"Info|Saved as " + dir.filePath("chart.pdf")});
+        QCOMPARE(suggested, dir.filePath("group-1-" + QDate::currentDate().toString("yyyy-MM-dd") + ".pdf"));
+        QVERIFY(toolOutput("pdftotext", {dir.filePath("chart.pdf"), "-"}).contains("No. 1, 2022/09/08, HL"));
     }
 
     void noBusyPopupOverTheWarning()
@@ -157,7 +259,7 @@ private slots:
             bPopupOverWarning = progress && progress->isVisible();
             box->accept();
         });
-        w.slotData(nullptr, 0);  // an empty group, no instrument or a failed first exchange
+        w.slotData(nullptr, {DownloadOutcome::EmptyGroup});
         QVERIFY(!bPopupOverWarning);
     }
 
@@ -179,23 +281,6 @@ private slots:
         QVERIFY(bAliveAfterClick);
         QTRY_VERIFY(progress.isNull());  // released once control is back in the event loop
         QCOMPARE(w.findChildren<QProgressDialog*>().size(), 1);
-    }
-
-    void saveCsvReportsWhatHappened()
-    {
-        MainWindow w;
-        QTemporaryDir dir;
-        const QString path = dir.filePath("group.csv"), pipe = dir.filePath("pipe.csv");
-        const auto save = [&](const QString& fileName) { return messagesOf([&] { w.saveCSV(); }, fileName); };
-        QCOMPARE(save(path), QStringList{"Error|No data to save"});
-        w.slotData(makeGroup(2), 2);
-        QCOMPARE(save(path), QStringList{"Info|Successfully saved"});
-        QCOMPARE(fileBytes(path), CsvDocument(CurrentGroup.pRecords, 2));
-        const QStringList texts = onFullDisk([&] { return save(path); });  // replace question, failure
-        QCOMPARE(texts.value(1), QStringLiteral("Error|The file could not be written."));
-        QCOMPARE(texts.size(), 2);
-        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        QCOMPARE(save(pipe).value(1), QStringLiteral("Error|File open failed"));
     }
 
     void outputButtonsShareOnePrinter()

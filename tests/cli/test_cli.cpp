@@ -61,7 +61,7 @@ private slots:
         sim.resetToDemo();
         CHidDevice device(sim);
         QVERIFY(device.openByScan());
-        const int nCount = device.collectGroup(1);
+        const int nCount = device.collectGroup(1).nReceived;
         MeasureRecord* pRecords = device.takeRecords();
         const QByteArray csv = CsvDocument(pRecords, nCount), json = JsonDocument(pRecords, nCount, 2);
         QCOMPARE(SaveCsvFile(windowFile, pRecords, nCount), SaveResult::Saved);
@@ -142,20 +142,29 @@ private slots:
         QVERIFY(!QFileInfo(pipe).isFile());
     }
 
-    // A broken download leaves zero records that would pass for measurements: nothing is written.
+    // An absent instrument or an incomplete download writes nothing, as the window keeps nothing.
     void absentOrFailingInstrumentExits2()
     {
         QTemporaryDir dir;
         const QString target = dir.filePath("group.csv");
-        // Group 2 has 4 records: transfers 1 and 2 ask its size, then 2 for each header and 2 for each values.
-        for (auto [nTransfer, format] : {std::pair{2, "csv"}, {6, "json"}, {11, "csv"}, {18, "json"}}) {
+        // Group 2 has 4 records (40 in the last case): transfers 1 and 2 ask its size, then 2 for each
+        // header and 2 for each values.
+        const char* const lost = "hardness-cli: The instrument was lost after %1 of %2 records; nothing was written.\n";
+        const std::tuple<int, const char*, QString> cuts[] = {
+            {2, "csv", "hardness-cli: The transfer from the instrument failed; nothing was written.\n"},
+            {6, "json", QString(lost).arg(0).arg(4)},
+            {51, "csv", QString(lost).arg(12).arg(40)},
+        };
+        for (const auto& [nTransfer, format, text] : cuts) {
             QVERIFY(writeFile(target, "old\n"));
             SimulatedInstrument sim;
             sim.resetToDemo();
+            if (nTransfer > 40)
+                sim.setGroup(2, std::vector<SimRecord>(40, SimRecord{2, 3, 22, 9, 8, 1, 4, {500, 519, 530}}));
             sim.injectFault(nTransfer, nTransfer < 10 ? Fault::Timeout : Fault::WaitError);
             const Run run = runInProcess(sim, QStringLiteral("download -g 2 -f ") + format, {"-o", target});
             QCOMPARE(run.nExitCode, int(kExitDeviceFailed));
-            QVERIFY(run.err.endsWith("hardness-cli: The transfer from the instrument failed; nothing was written.\n"));
+            QVERIFY2(run.err.endsWith(text.toUtf8()), run.err.constData());
             QCOMPARE(fileBytes(target), QByteArray("old\n"));
         }
         SimulatedInstrument absent;

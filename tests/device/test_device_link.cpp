@@ -8,8 +8,6 @@
 
 #include <QtTest>
 
-#include <cstring>
-
 namespace {
 
 using Fault = SimulatedInstrument::Fault;
@@ -36,8 +34,7 @@ std::vector<int> progressOf(int nCount)
 
 struct Failure
 {
-    int nTransfer, fault, nResult, nDelivered;
-    const char* states;  // per record: C complete, H header only, Z all zero
+    int nTransfer, fault, nReceived, nDelivered;  // nReceived -1: failed before the group size
     const char* debugText;  // none: the device is not dropped
 };
 
@@ -52,7 +49,11 @@ struct Link
 
 SimulatedInstrument& demo() { return SimulatedInstrument::demo(); }
 const std::string kDemo = SimulatedInstrument::kDemoPath;
-using Result = std::pair<MeasureRecord*, short>;
+using Result = std::pair<MeasureRecord*, DownloadOutcome>;
+bool is(const Result& r, DownloadOutcome::Result result, int nReceived)
+{
+    return r.second.result == result && r.second.nReceived == nReceived && (r.first != nullptr) == (nReceived > 0);
+}
 
 // QHard after init, and what it says; the groups it hands over are freed at the end.
 struct Worker
@@ -61,15 +62,15 @@ struct Worker
     {
         QObject::connect(&hard, &QHard::sigValidDev, [this](short b) { valid.push_back(b); });
         QObject::connect(&hard, &QHard::sigProcessStatus, [this](int n) { progress.push_back(n); });
-        QObject::connect(&hard, &QHard::sigResult, [this](void* p, short nLen) {
-            results.push_back({static_cast<MeasureRecord*>(p), nLen});
+        QObject::connect(&hard, &QHard::sigResult, [this](void* p, const DownloadOutcome& outcome) {
+            results.push_back({static_cast<MeasureRecord*>(p), outcome});
         });
         hard.init();
     }
     ~Worker()
     {
-        for (auto [pRecords, nLen] : results)
-            FreeGroup(pRecords, std::max<int>(0, nLen));
+        for (auto [pRecords, outcome] : results)
+            FreeGroup(pRecords, outcome.nReceived);
     }
     void collect(int nGroup)
     {
@@ -111,17 +112,17 @@ private slots:
 
         const int n = int(SimulatedInstrument::demoGroup(1).size());
         w.collect(0);
-        QCOMPARE(int(w.results.at(0).second), n);
+        QVERIFY(is(w.results.at(0), DownloadOutcome::Whole, n));
         QCOMPARE(w.progress, progressOf(n));
 
         w.collect(2);  // an empty group: the maximum 0, then no data
-        QVERIFY(w.results.at(1) == Result(nullptr, 0));
+        QVERIFY(is(w.results.at(1), DownloadOutcome::EmptyGroup, 0));
         QCOMPARE(w.progress, std::vector<int>{kProgressMaximumFlag});
 
         demo().injectFault(1, Fault::WaitError);  // the group size fails
         QTest::ignoreMessage(QtDebugMsg, "Write WaitForSingleObject error");
         w.collect(0);
-        QVERIFY(w.results.at(2) == Result(nullptr, -2));
+        QVERIFY(is(w.results.at(2), DownloadOutcome::FailedBeforeSize, 0));
         QVERIFY(w.progress.empty());
 
         demo().unplug(kDemo);  // the next check finds nothing and says so, once
@@ -137,36 +138,34 @@ private slots:
         QTest::addColumn<Failure>("f");
         const int timeout = int(Fault::Timeout), waitError = int(Fault::WaitError);
         // Transfers: 1, 2 the group size; then per record header write, read, values write, read.
-        QTest::newRow("size write times out") << Failure{1, timeout, -2, 0, "", "Write WAIT_TIMEOUT"};
-        QTest::newRow("size read times out") << Failure{2, timeout, -1, 1, "", "Read WAIT_TIMEOUT"};
-        QTest::newRow("values read 1 times out") << Failure{6, timeout, 3, 3, "HZZ", "Read WAIT_TIMEOUT"};
-        QTest::newRow("header read 2 times out") << Failure{8, timeout, 3, 4, "CZZ", "Read WAIT_TIMEOUT"};
-        QTest::newRow("header write 3 fails") << Failure{11, waitError, 3, 5, "CCZ", "Write WaitForSingleObject error"};
-        QTest::newRow("header 2 not sent") << Failure{7, int(Fault::NothingSent), 3, 5, "CZC", ""};
+        // A record is counted only when read whole, and nothing is asked after a failed transfer.
+        QTest::newRow("size write times out") << Failure{1, timeout, -1, 0, "Write WAIT_TIMEOUT"};
+        QTest::newRow("size read times out") << Failure{2, timeout, -1, 1, "Read WAIT_TIMEOUT"};
+        QTest::newRow("values read 1 times out") << Failure{6, timeout, 0, 3, "Read WAIT_TIMEOUT"};
+        QTest::newRow("header read 2 times out") << Failure{8, timeout, 1, 4, "Read WAIT_TIMEOUT"};
+        QTest::newRow("header 2 not sent") << Failure{7, int(Fault::NothingSent), 1, 3, ""};
+        QTest::newRow("header write 13 of 40 fails") << Failure{51, waitError, 12, 25, "Write WaitForSingleObject error"};
     }
 
     void failures()
     {
         QFETCH(Failure, f);
-        Link l(records(3));
+        const int nGroupSize = f.nTransfer > 40 ? 40 : 3;
+        Link l(records(nGroupSize));
         QVERIFY(l.device.openByScan());
         l.sim.injectFault(f.nTransfer, Fault(f.fault));
         if (*f.debugText)
             QTest::ignoreMessage(QtDebugMsg, f.debugText);
 
-        QCOMPARE(int(l.device.collectGroup(0)), f.nResult);  // a failed record still counts
-        QCOMPARE(int(l.sim.requests().size()), f.nDelivered);  // nothing after a drop reaches the device
-        QCOMPARE(l.progress, f.nResult < 0 ? std::vector<int>{} : progressOf(f.nResult));
-        const MeasureRecord* rec = l.device.records();
-        QCOMPARE(rec != nullptr, f.nResult > 0);
-        static const MeasureRecord zero{};
-        for (int i = 0; f.states[i]; ++i) {
-            const char c = f.states[i];
-            const std::vector<float> complete{float((500 + i) * 0.1), 51.9f, 53.0f};
-            QCOMPARE(valuesOf(rec[i]), c == 'C' ? complete : std::vector<float>());
-            QVERIFY((rec[i].pValues != nullptr) == (c == 'C') && rec[i].nMaterial == (c == 'Z' ? 0 : 2));
-            QVERIFY(c != 'Z' || std::memcmp(&rec[i], &zero, sizeof zero) == 0);
-        }
+        const DownloadOutcome outcome = l.device.collectGroup(0);
+        QCOMPARE(outcome.result, f.nReceived < 0 ? DownloadOutcome::FailedBeforeSize : DownloadOutcome::FailedPartWay);
+        QVERIFY(outcome.nReceived == std::max(0, f.nReceived) && outcome.nExpected == (f.nReceived < 0 ? 0 : nGroupSize));
+        QCOMPARE(int(l.sim.requests().size()), f.nDelivered);
+        std::vector<int> progress = progressOf(outcome.nReceived);
+        progress[0] = kProgressMaximumFlag | outcome.nExpected;
+        QCOMPARE(l.progress, f.nReceived < 0 ? std::vector<int>{} : progress);
+        for (int i = 0; i < outcome.nReceived; ++i)  // the records handed over are whole
+            QCOMPARE(valuesOf(l.device.records()[i]), (std::vector<float>{float((500 + i) * 0.1), 51.9f, 53.0f}));
         const bool bDropped = *f.debugText;
         QCOMPARE(l.device.isConnected(), !bDropped);
         if (bDropped) {  // forgotten, fails at once, and the next presence check finds it again
@@ -180,7 +179,7 @@ private slots:
         Link l(records(2));
         QVERIFY(l.device.openByScan());
         l.sim.injectFault(6, Fault::ShortReply, 5);  // values of record 1: two values
-        QCOMPARE(l.device.collectGroup(0), short(2));
+        QCOMPARE(l.device.collectGroup(0).nReceived, 2);
         QCOMPARE(valuesOf(l.device.records()[0]), (std::vector<float>{50.0f, 51.9f}));
         l.sim.injectFault(2, Fault::ShortReply, 3);  // the count is byte 3: what an earlier reply held is gone
         QCOMPARE(l.device.groupSize(0), short(0));

@@ -54,13 +54,14 @@ void printRecord(int nIndex, const MeasureRecord& rec)
 // Downloads and prints the group; true when it went through without losing the instrument.
 bool download(CHidDevice& device, int nGroup)
 {
-    const short nCount = device.collectGroup(nGroup);
-    std::printf("group %d: %d records\n", nGroup + 1, nCount);
+    const DownloadOutcome outcome = device.collectGroup(nGroup);
+    const int nCount = outcome.nReceived;
+    std::printf("group %d: %d of %d records\n", nGroup + 1, nCount, outcome.nExpected);
     MeasureRecord* pRecords = device.takeRecords();
     for (int i = 0; i < nCount; ++i)
         printRecord(i, pRecords[i]);
-    FreeGroup(pRecords, nCount > 0 ? nCount : 0);
-    if (nCount < 0 || !device.isConnected()) {
+    FreeGroup(pRecords, nCount);
+    if (outcome.result == DownloadOutcome::FailedBeforeSize || outcome.result == DownloadOutcome::FailedPartWay) {
         std::printf("transfer failed, instrument dropped\n");
         return false;
     }

@@ -1,9 +1,11 @@
 // The result table and the bar chart, under the program's dark theme.
 #include "CBarChartPlot.h"
 #include "CTableResult.h"
+#include "Files.h"
 #include "SampleGroup.h"
 
 #include <QLineEdit>
+#include <QToolTip>
 #include <QtTest>
 
 #include <qwt_scale_map.h>
@@ -94,7 +96,8 @@ private slots:
         sample::InstalledGroup group(3);
         sample::fillRecord(group[0], {0, 3}, {4980, 5125, 5052});  // HRC, in tenths
         sample::fillRecord(group[1], {}, {1, 2, 3});
-        plot.showRecord(group[0]);
+        plot.showRecord(group[0], 1);
+        QCOMPARE(plot.title().text(), QStringLiteral("No. 1, 2022/09/08, HRC"));
         QCOMPARE(chart.dataSize(), size_t(4));
         QCOMPARE(chart.sample(0), QPointF(0, 0));  // bar 0 is always empty
         QCOMPARE(chart.sample(3), QPointF(3, double(505.2f)));
@@ -122,55 +125,90 @@ private slots:
                     bLabel = bLabel || image.pixelColor(x + dx, y) != barColor(i);
             QVERIFY2(bLabel, qPrintable(QStringLiteral("no label in bar %1").arg(i)));
         }
+        QHelpEvent tip(QEvent::ToolTip, QPoint(qRound(xMap.transform(2)), foot - 5), QPoint());
+        QCoreApplication::sendEvent(plot.canvas(), &tip);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Impact 2: 512.5"));
 
         // As many values again: the bars change, the axis is left alone; none: one empty bar.
         plot.setAxisScale(QwtPlot::xBottom, 0, 10);
-        plot.showRecord(group[1]);
+        plot.showRecord(group[1], 2);
         QVERIFY(chart.sample(3) == QPointF(3, 3.0) && xRange() == QwtInterval(0, 10));
-        plot.showRecord(group[2]);
+        plot.showRecord(group[2], 3);
         QVERIFY(chart.dataSize() == 1 && xRange() == QwtInterval(0, 1));
+        // Cleared: as before the first record, and the next record sets its axis again.
+        plot.clearRecord();
+        QVERIFY(chart.dataSize() == 0 && plot.title().isEmpty() && xRange() == QwtInterval(0, 32));
+        plot.showRecord(group[2], 3);
+        QCOMPARE(xRange(), QwtInterval(0, 1));
     }
 
-    // Labels stay readable however many bars share the chart's width.
+    // Every bar carries its value where 32 bars share the chart, across or upright; labels never
+    // overlap, however many bars there are.
     void barLabelsNeverOverlap_data()
     {
         QTest::addColumn<int>("nValues");
         QTest::addColumn<int>("nWidth");
-        QTest::newRow("3 bars, 14 pt") << 3 << 900;
-        QTest::newRow("20 bars") << 20 << 900;
-        QTest::newRow("32 bars in a narrow chart") << 32 << 500;
-        QTest::newRow("127 bars, as many as a record holds") << 127 << 900;
+        QTest::addColumn<bool>("bEveryBar");
+        QTest::newRow("3 bars, 14 pt") << 3 << 900 << true;
+        QTest::newRow("20 bars") << 20 << 900 << true;
+        QTest::newRow("32 bars, as in the window") << 32 << 930 << true;
+        QTest::newRow("32 bars in a narrow chart") << 32 << 500 << true;
+        QTest::newRow("127 bars, as many as a record holds") << 127 << 900 << false;
     }
 
     void barLabelsNeverOverlap()
     {
         QFETCH(int, nValues);
         QFETCH(int, nWidth);
+        QFETCH(bool, bEveryBar);
         sample::InstalledGroup group(1);
         sample::fillRecord(group[0], {}, sample::rising(700, nValues));
         CBarChartPlot plot;
         plot.resize(nWidth, 300);
         plot.show();
         QVERIFY(QTest::qWaitForWindowExposed(&plot));
-        plot.showRecord(group[0]);
+        plot.showRecord(group[0], 1);
         plot.canvas()->grab();
         const CBarChart::LabelLayout layout = plot.barChart()->labelLayout();
 
-        const auto widestLabel = [&](int nPointSize) {
+        const auto metrics = [&](int nPointSize) {
             QFont font = plot.canvas()->font();
             font.setPointSize(nPointSize);
-            return QFontMetricsF(font).horizontalAdvance(QStringLiteral("%1.0").arg(700 + nValues - 1));
+            return QFontMetricsF(font);
         };
+        const QString widest = QStringLiteral("%1.0").arg(700 + nValues - 1);
         const QwtScaleMap xMap = plot.canvasMap(QwtPlot::xBottom);
-        const double dPitch = xMap.transform(1) - xMap.transform(0);
-        // Labelled bars stand nStride bars apart, and the widest label fits between them.
-        QVERIFY(layout.nPointSize >= 7 && layout.nPointSize <= 14);
-        QVERIFY(widestLabel(layout.nPointSize) < layout.nStride * dPitch);
-        // Shrunk no further than needed, and labels left out only at the smallest size.
-        if (layout.nPointSize < 14)
-            QVERIFY(widestLabel(layout.nPointSize + 1) > dPitch - plot.barChart()->spacing());
-        QVERIFY(layout.nStride == 1 || layout.nPointSize == 7);
-        QCOMPARE(nValues == 3, layout.nPointSize * layout.nStride == 14);
+        const double dPitch = xMap.transform(1) - xMap.transform(0), dBar = dPitch - plot.barChart()->spacing();
+        QCOMPARE(layout.nStride == 1, bEveryBar);
+        QCOMPARE(nValues == 3, layout.nPointSize == 14 && !layout.bUpright);
+        // The chart measures with the font and device it paints on: 10 % either way.
+        if (!layout.bUpright) {  // across at 9 pt or more, shrunk no further than needed
+            QVERIFY(layout.nPointSize >= 9 && metrics(layout.nPointSize).horizontalAdvance(widest) <= dBar * 1.1);
+            QVERIFY(layout.nPointSize == 14 || metrics(layout.nPointSize + 1).horizontalAdvance(widest) > dBar * 0.9);
+        } else {  // upright only where 9 pt would not fit across; the lines stand apart
+            QVERIFY(metrics(9).horizontalAdvance(widest) > dBar * 0.9 && layout.nPointSize >= 7);
+            QVERIFY(metrics(layout.nPointSize).height() <= layout.nStride * dPitch * 1.05);
+        }
+    }
+
+    // The export is 300 x 200 mm and carries every value of a 32-impact record as text; one that
+    // cannot be written says so and leaves the file that was there.
+    void exportCarriesEveryValue()
+    {
+        sample::InstalledGroup group(1);
+        sample::fillRecord(group[0], {}, sample::rising(7400, 32));
+        CBarChartPlot plot;
+        plot.showRecord(group[0], 1);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("chart.pdf");
+        QVERIFY(plot.exportChart(pdf));
+        QVERIFY(toolOutput("pdfinfo", {pdf}).contains("850 x 567 pts"));  // 300 x 200 mm
+        const QStringList words = QString::fromUtf8(toolOutput("pdftotext", {pdf, "-"})).split(QRegularExpression("\\s+"));
+        for (int k = 0; k < 32; ++k)
+            QVERIFY2(words.contains(QStringLiteral("%1.0").arg(7400 + k)), qPrintable(words.join(' ')));
+        QVERIFY(!plot.exportChart(dir.filePath("missing/chart.pdf")));
+        QVERIFY(writeFile(pdf, "old"));
+        QVERIFY(!plot.exportChart(pdf + "/x.pdf") && fileBytes(pdf) == "old");
     }
 };
 

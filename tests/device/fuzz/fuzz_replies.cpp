@@ -74,8 +74,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pInput, size_t nInputSize)
     });
     if (!device.openByScan())
         return 0;
-    const short nCount = device.collectGroup(0);
-    if (nCount < -2 || nCount > 255 || (nCount >= 0 ? nMaximum != nCount || nDone != nCount : nMaximum != -1))
+    const DownloadOutcome outcome = device.collectGroup(0);
+    const int nCount = outcome.nReceived;
+    const bool bSized = outcome.result != DownloadOutcome::FailedBeforeSize;
+    if (nCount > outcome.nExpected || outcome.nExpected > 255 || nDone != nCount
+        || nMaximum != (bSized ? outcome.nExpected : -1))
         std::abort();
     for (int i = 0; i < nCount; ++i) {  // the device frees the records
         const MeasureRecord& rec = device.records()[i];
