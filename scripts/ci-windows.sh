@@ -188,8 +188,9 @@ window_check() {
   local shots=$1 w t0 app="C:\\Program Files\\Hardness Tester\\hardness-tester.exe"
   t0=$(date +%s%N)
   LC_ALL=de_DE.UTF-8 WINEDEBUG=-all,+debugstr wine "$app" 2>"$shots/debug.log" &
-  w=$(timeout 90 xdotool search --sync --name '^Hauptfenster$' | head -n 1) ||
-    { echo "no window titled \"Hauptfenster\""; wineserver -k; return 1; }
+  # "Härteprüfgerät", matched without its umlauts (the title may reach X in another encoding).
+  w=$(timeout 90 xdotool search --sync --name '^H.+rtepr.+fger.+t$' | head -n 1) ||
+    { echo "no window titled \"Härteprüfgerät\""; wineserver -k; return 1; }
   echo "first window after $((($(date +%s%N) - t0) / 1000000)) ms"
   local width
   width=$(xdotool getwindowgeometry --shell "$w" | sed -n 's/^WIDTH=//p')
