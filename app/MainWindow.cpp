@@ -7,6 +7,7 @@
 #include "MeasureRecord.h"
 #include "MyArchiveMenu.h"
 #include "MyPrint.h"
+#include "MyStatisticsBox.h"
 #include "MyWndControl.h"
 #include "QHard.h"
 
@@ -77,6 +78,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , pHard(nullptr)
     , pProgress(nullptr)
+    , pStatistics(nullptr)
     , ui(new Ui::MainWindow)
 {
     // The program-wide state starts afresh with every window.
@@ -95,6 +97,11 @@ MainWindow::MainWindow(QWidget* parent)
     left->addWidget(pPlot);
     left->addWidget(pTable);
     right->addWidget(pControl);
+    // The spread and, with limits, the verdicts of the shown group and of the row clicked.
+    pStatistics = new MyStatisticsBox(this);
+    right->addWidget(pStatistics, 1);
+    connect(pTable, &CTableResult::sigRowSet, pStatistics, &MyStatisticsBox::showRow);
+    connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pTable, &CTableResult::setLimits);
     right->addStretch(0);
     columns->addLayout(left, 0);
     columns->addLayout(right, 0);
@@ -250,6 +257,7 @@ void MainWindow::slotData(void* p, short nLen)
         CurrentGroup.nCount = nLen;
         CurrentGroup.pRecords = static_cast<MeasureRecord*>(p);
         pTable->showGroup();
+        pStatistics->showGroup();
     }
 }
 

@@ -7,6 +7,7 @@
 class CBarChartPlot;
 class CTableResult;
 class MyPrint;
+class MyStatisticsBox;
 class MyWndControl;
 class QHard;
 class QProgressDialog;
@@ -61,6 +62,7 @@ private:
     QHard* pHard;
     QTimer initTimer;
     QProgressDialog* pProgress;
+    MyStatisticsBox* pStatistics;
     Ui::MainWindow* ui;
 };
 

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CTableResult</name>
+    <message>
+        <source>Mean outside %1; single values outside: %2</source>
+        <translation>Mittelwert außerhalb %1; Einzelwerte außerhalb: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GroupVerdict</name>
+    <message>
+        <source>No record in a scale with limits</source>
+        <translation>Keine Messung in einer Skala mit Grenzwerten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside their limits</source>
+        <translation>%1 von %2 Messungen außerhalb ihrer Grenzwerte</translation>
+    </message>
+    <message>
+        <source>%1 of 1 record outside %2</source>
+        <translation>%1 von 1 Messung außerhalb %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside %3</source>
+        <translation>%1 von %2 Messungen außerhalb %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -143,6 +169,57 @@
     </message>
 </context>
 <context>
+    <name>MyLimitsDialog</name>
+    <message>
+        <source>Tolerance limits</source>
+        <translation>Toleranzgrenzen</translation>
+    </message>
+    <message>
+        <source>A record passes when its mean lies within the limits of its scale; a value equal to a limit passes. Leave a side empty for a one-sided limit. The limits of a scale take the place of those for all scales.</source>
+        <translation>Eine Messung besteht, wenn ihr Mittelwert innerhalb der Grenzwerte ihrer Skala liegt; ein Wert gleich einem Grenzwert besteht. Lassen Sie eine Seite leer für einen einseitigen Grenzwert. Die Grenzwerte einer Skala treten an die Stelle derer für alle Skalen.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Lower limit</source>
+        <translation>Untere Grenze</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>Obere Grenze</translation>
+    </message>
+    <message>
+        <source>All scales</source>
+        <translation>Alle Skalen</translation>
+    </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>Untere Grenze %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>Obere Grenze %1</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The lower limit is above the upper limit.</source>
+        <translation>Die untere Grenze liegt über der oberen.</translation>
+    </message>
+</context>
+<context>
     <name>MyPrint</name>
     <message>
         <source>Hardness Test Report</source>
@@ -151,6 +228,77 @@
     <message>
         <source>Print date:</source>
         <translation>Druckdatum: </translation>
+    </message>
+</context>
+<context>
+    <name>MyStatisticsBox</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Impacts n:</source>
+        <translation>Schläge n:</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>Mittelwert:</translation>
+    </message>
+    <message>
+        <source>Std. deviation s:</source>
+        <translation>Standardabw. s:</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Spannweite:</translation>
+    </message>
+    <message>
+        <source>CV:</source>
+        <translation>VK:</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Messungen:</translation>
+    </message>
+    <message>
+        <source>Mean of means:</source>
+        <translation>Mittel der Mittelwerte:</translation>
+    </message>
+    <message>
+        <source>s of means:</source>
+        <translation>s der Mittelwerte:</translation>
+    </message>
+    <message>
+        <source>Limits...</source>
+        <translation>Grenzwerte...</translation>
+    </message>
+    <message>
+        <source>mixed scales</source>
+        <translation>gemischte Skalen</translation>
+    </message>
+    <message>
+        <source>No record chosen</source>
+        <translation>Keine Messung gewählt</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Messung %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>Innerhalb %1</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>Außerhalb %1</translation>
+    </message>
+    <message>
+        <source>Single values outside: %1</source>
+        <translation>Einzelwerte außerhalb: %1</translation>
     </message>
 </context>
 <context>

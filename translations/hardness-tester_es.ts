@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CTableResult</name>
+    <message>
+        <source>Mean outside %1; single values outside: %2</source>
+        <translation>Media fuera de %1; valores individuales fuera: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GroupVerdict</name>
+    <message>
+        <source>No record in a scale with limits</source>
+        <translation>Ninguna medición en una escala con límites</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside their limits</source>
+        <translation>%1 de %2 mediciones fuera de sus límites</translation>
+    </message>
+    <message>
+        <source>%1 of 1 record outside %2</source>
+        <translation>%1 de 1 medición fuera de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside %3</source>
+        <translation>%1 de %2 mediciones fuera de %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -143,6 +169,57 @@
     </message>
 </context>
 <context>
+    <name>MyLimitsDialog</name>
+    <message>
+        <source>Tolerance limits</source>
+        <translation>Límites de tolerancia</translation>
+    </message>
+    <message>
+        <source>A record passes when its mean lies within the limits of its scale; a value equal to a limit passes. Leave a side empty for a one-sided limit. The limits of a scale take the place of those for all scales.</source>
+        <translation>Una medición es conforme cuando su media está dentro de los límites de su escala; un valor igual a un límite es conforme. Deje un lado vacío para un límite unilateral. Los límites de una escala sustituyen a los de todas las escalas.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Lower limit</source>
+        <translation>Límite inferior</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>Límite superior</translation>
+    </message>
+    <message>
+        <source>All scales</source>
+        <translation>Todas las escalas</translation>
+    </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>Límite inferior %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>Límite superior %1</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number.</source>
+        <translation>«%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>The lower limit is above the upper limit.</source>
+        <translation>El límite inferior es mayor que el superior.</translation>
+    </message>
+</context>
+<context>
     <name>MyPrint</name>
     <message>
         <source>Hardness Test Report</source>
@@ -151,6 +228,77 @@
     <message>
         <source>Print date:</source>
         <translation>Fecha de impresión: </translation>
+    </message>
+</context>
+<context>
+    <name>MyStatisticsBox</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadística</translation>
+    </message>
+    <message>
+        <source>Impacts n:</source>
+        <translation>Impactos n:</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>Media:</translation>
+    </message>
+    <message>
+        <source>Std. deviation s:</source>
+        <translation>Desv. estándar s:</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Rango:</translation>
+    </message>
+    <message>
+        <source>CV:</source>
+        <translation>CV:</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Mediciones:</translation>
+    </message>
+    <message>
+        <source>Mean of means:</source>
+        <translation>Media de medias:</translation>
+    </message>
+    <message>
+        <source>s of means:</source>
+        <translation>s de las medias:</translation>
+    </message>
+    <message>
+        <source>Limits...</source>
+        <translation>Límites...</translation>
+    </message>
+    <message>
+        <source>mixed scales</source>
+        <translation>escalas mezcladas</translation>
+    </message>
+    <message>
+        <source>No record chosen</source>
+        <translation>Ninguna medición elegida</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Medición %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>Dentro de %1</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>Fuera de %1</translation>
+    </message>
+    <message>
+        <source>Single values outside: %1</source>
+        <translation>Valores individuales fuera: %1</translation>
     </message>
 </context>
 <context>

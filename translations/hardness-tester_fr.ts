@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CTableResult</name>
+    <message>
+        <source>Mean outside %1; single values outside: %2</source>
+        <translation>Moyenne hors de %1 ; valeurs individuelles hors limites : %2</translation>
+    </message>
+</context>
+<context>
+    <name>GroupVerdict</name>
+    <message>
+        <source>No record in a scale with limits</source>
+        <translation>Aucune mesure dans une échelle avec limites</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside their limits</source>
+        <translation>%1 mesures sur %2 hors de leurs limites</translation>
+    </message>
+    <message>
+        <source>%1 of 1 record outside %2</source>
+        <translation>%1 mesure sur 1 hors de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside %3</source>
+        <translation>%1 mesures sur %2 hors de %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>MainWindow</source>
@@ -61,7 +87,7 @@
     </message>
     <message>
         <source>Device found, but no permission to open it: install the udev rule (see README)</source>
-        <translation>Appareil trouvé, mais sans droit d'ouverture : installez la règle udev (voir README)</translation>
+        <translation>Appareil trouvé, mais sans droit d&apos;ouverture : installez la règle udev (voir README)</translation>
     </message>
 </context>
 <context>
@@ -143,6 +169,57 @@
     </message>
 </context>
 <context>
+    <name>MyLimitsDialog</name>
+    <message>
+        <source>Tolerance limits</source>
+        <translation>Limites de tolérance</translation>
+    </message>
+    <message>
+        <source>A record passes when its mean lies within the limits of its scale; a value equal to a limit passes. Leave a side empty for a one-sided limit. The limits of a scale take the place of those for all scales.</source>
+        <translation>Une mesure est conforme lorsque sa moyenne se trouve dans les limites de son échelle ; une valeur égale à une limite est conforme. Laissez un côté vide pour une limite unilatérale. Les limites d'une échelle remplacent celles valables pour toutes les échelles.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Lower limit</source>
+        <translation>Limite inférieure</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>Limite supérieure</translation>
+    </message>
+    <message>
+        <source>All scales</source>
+        <translation>Toutes les échelles</translation>
+    </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>Limite inférieure %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>Limite supérieure %1</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number.</source>
+        <translation>« %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The lower limit is above the upper limit.</source>
+        <translation>La limite inférieure dépasse la limite supérieure.</translation>
+    </message>
+</context>
+<context>
     <name>MyPrint</name>
     <message>
         <source>Hardness Test Report</source>
@@ -151,6 +228,77 @@
     <message>
         <source>Print date:</source>
         <translation>Date d’impression : </translation>
+    </message>
+</context>
+<context>
+    <name>MyStatisticsBox</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Impacts n:</source>
+        <translation>Impacts n :</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>Moyenne :</translation>
+    </message>
+    <message>
+        <source>Std. deviation s:</source>
+        <translation>Écart type s :</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Étendue :</translation>
+    </message>
+    <message>
+        <source>CV:</source>
+        <translation>CV :</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Mesures :</translation>
+    </message>
+    <message>
+        <source>Mean of means:</source>
+        <translation>Moyenne des moyennes :</translation>
+    </message>
+    <message>
+        <source>s of means:</source>
+        <translation>s des moyennes :</translation>
+    </message>
+    <message>
+        <source>Limits...</source>
+        <translation>Limites...</translation>
+    </message>
+    <message>
+        <source>mixed scales</source>
+        <translation>échelles mélangées</translation>
+    </message>
+    <message>
+        <source>No record chosen</source>
+        <translation>Aucune mesure choisie</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Mesure %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>Dans %1</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>Hors de %1</translation>
+    </message>
+    <message>
+        <source>Single values outside: %1</source>
+        <translation>Valeurs individuelles hors limites : %1</translation>
     </message>
 </context>
 <context>

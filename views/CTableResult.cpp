@@ -2,6 +2,7 @@
 
 #include "MeasureRecord.h"
 #include "ValueTexts.h"
+#include "Verdict.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -14,6 +15,8 @@ namespace {
 constexpr int kColumns = 10;
 constexpr int kMaterialColumn = 0;
 constexpr int kValuesColumn = 5;
+const QColor kFailedBackground(0x7A, 0x24, 0x24);
+const QString kFailedSign = QStringLiteral("\u2717 ");
 
 // Codes, numbers and dates: short texts that are always shown in full.
 bool isShortColumn(int column)
@@ -41,6 +44,7 @@ QString cellText(const MeasureRecord& rec, int column)
 
 CTableResult::CTableResult(QWidget* parent)
     : QTableWidget(parent)
+    , limits(ToleranceLimits::load())
 {
     setColumnCount(kColumns);
     QStringList headings;
@@ -69,7 +73,38 @@ void CTableResult::showGroup()
         for (int column = 0; column < kColumns; ++column)
             setItem(i, column, new QTableWidgetItem(cellText(CurrentGroup.pRecords[i], column)));
     }
+    markVerdicts();
     fitShortColumns();
+}
+
+void CTableResult::setLimits(const ToleranceLimits& newLimits)
+{
+    limits = newLimits;
+    markVerdicts();
+}
+
+void CTableResult::markVerdicts()
+{
+    for (int i = 0; i < std::min(CurrentGroup.nCount, rowCount()); ++i) {
+        const RecordVerdict verdict = JudgeRecord(CurrentGroup.pRecords[i], limits);
+        const bool bFailed = verdict.bJudged && !verdict.bPass;
+        if (!bFailed && !verticalHeaderItem(i))
+            continue;  // neither marked nor to be marked
+        const QString reason = bFailed ? tr("Mean outside %1; single values outside: %2")
+                                             .arg(verdict.limit.text())
+                                             .arg(verdict.nOutside)
+                                       : QString();
+        // The default heading (the row number) unless the record failed.
+        auto* heading = bFailed ? new QTableWidgetItem(kFailedSign + QString::number(i + 1)) : nullptr;
+        if (heading)
+            heading->setToolTip(reason);
+        setVerticalHeaderItem(i, heading);
+        for (int column = 0; column < kColumns; ++column) {
+            QTableWidgetItem* cell = item(i, column);
+            cell->setBackground(bFailed ? QBrush(kFailedBackground) : QBrush());
+            cell->setToolTip(reason);
+        }
+    }
 }
 
 void CTableResult::fitShortColumns()
@@ -91,10 +126,15 @@ bool CTableResult::viewportEvent(QEvent* event)
     const QModelIndex index = indexAt(help->pos());
     const QRect cell = visualRect(index);
     // The delegate's own measure, with the margins and padding of the style.
+    QStringList texts;
     if (index.isValid() && itemDelegate(index)->sizeHint(viewOptions(), index).width() > cell.width())
-        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), cell);
-    else
+        texts << index.data().toString();
+    if (index.isValid() && !index.data(Qt::ToolTipRole).toString().isEmpty())
+        texts << index.data(Qt::ToolTipRole).toString();  // why the record failed
+    if (texts.isEmpty())
         QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), texts.join(QLatin1Char('\n')), viewport(), cell);
     return true;
 }
 

@@ -7,12 +7,15 @@
 #include "ModalAnswerer.h"
 #include "NoPrinters.h"
 #include "MyPrint.h"
+#include "MyStatisticsBox.h"
 #include "MyWndControl.h"
 #include "QHard.h"
 #include "SampleGroup.h"
 
 #include <QtTest>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -211,6 +214,49 @@ private slots:
         // Save as PDF offers the chart export even with nothing loaded.
         QTest::mouseClick(button(MyWndControl::SavePdf), Qt::LeftButton);
         QCOMPARE(seen, (QStringList{"QPrintPreviewDialog", "QPrintPreviewDialog", "QPrintDialog", "QFileDialog"}));
+    }
+
+    // Failing records marked by colour, a sign and a tooltip, and the group's verdict; once the
+    // limits are cleared in "Limits...", none of it.
+    void qualityMarksFollowTheLimits()
+    {
+        ToleranceLimits limits;
+        QString error;
+        QVERIFY(ToleranceLimits::parse("HRC=58:62", limits, error));
+        limits.save();
+        MainWindow w;
+        MeasureRecord* group = AllocGroup(4);
+        const std::vector<uint16_t> raw[] = {{570, 575}, {580, 620}, {620, 630}, {100}};
+        for (int i = 0; i < 4; ++i)
+            sample::fillRecord(group[i], {0, uint8_t(i < 3 ? 3 : 2)}, raw[i]);  // three HRC, one HB
+        w.slotData(group, 4);
+        auto* box = w.findChild<MyStatisticsBox*>();
+        const auto marks = [] {
+            QStringList rows;
+            for (int i = 0; i < pTable->rowCount(); ++i)
+                rows << pTable->model()->headerData(i, Qt::Vertical).toString() + "|"
+                            + pTable->item(i, 8)->toolTip() + "|" + pTable->item(i, 0)->background().color().name();
+            return rows;
+        };
+        QCOMPARE(marks(), (QStringList{"\u2717 1|Mean outside 58-62 HRC; single values outside: 2|#7a2424",
+                                       "2||#000000", "\u2717 3|Mean outside 58-62 HRC; single values outside: 1|#7a2424",
+                                       "4||#000000"}));
+        const QLabel* verdict = box->findChild<QLabel*>("groupVerdict");
+        QVERIFY(!verdict->isHidden());
+        QCOMPARE(verdict->text(), QString("\u2717 2 of 3 records outside 58-62 HRC"));
+
+        QString lowerHrc;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            for (auto* field : modal->findChildren<QLineEdit*>())
+                lowerHrc += field->accessibleName() == "Lower limit HRC" ? field->text() : QString();
+            for (auto* button : modal->findChildren<QPushButton*>())
+                button->text() == "Clear all" ? button->click() : void();
+            acceptDialog(modal);
+        });
+        box->slotEditLimits();
+        QCOMPARE(lowerHrc, QString("58"));
+        QCOMPARE(marks(), (QStringList{"1||#000000", "2||#000000", "3||#000000", "4||#000000"}));
+        QVERIFY(verdict->isHidden() && ToleranceLimits::load().isEmpty());
     }
 
     // Last, as it leaves a remembered geometry behind.
