@@ -104,8 +104,8 @@ void MyStatisticsBox::showColumn(QLabel* const* column, const SeriesStats& stats
 void MyStatisticsBox::showGroup()
 {
     const GroupStats stats = StatsOfGroup(CurrentGroup.pRecords, CurrentGroup.nCount);
-    const QString mean = stats.bMixedScales ? tr("mixed")
-                         : stats.means.nCount > 0 ? FormatValue(stats.means.dMean) : kNone;
+    // Means of different scales do not mix: none, and the tooltip says why.
+    const QString mean = stats.means.nCount > 0 ? FormatValue(stats.means.dMean) : kNone;
     showColumn(pGroup, stats.means, mean);
     pGroup[Count]->setText(FormatInteger(stats.nRecords));
     pGroup[Mean]->setToolTip(stats.bMixedScales ? tr("The records are in different hardness scales: their means do not mix.")

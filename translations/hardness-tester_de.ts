@@ -237,16 +237,8 @@
         <translation>Statistik</translation>
     </message>
     <message>
-        <source>Impacts n:</source>
-        <translation>Schläge n:</translation>
-    </message>
-    <message>
         <source>Mean:</source>
         <translation>Mittelwert:</translation>
-    </message>
-    <message>
-        <source>Std. deviation s:</source>
-        <translation>Standardabw. s:</translation>
     </message>
     <message>
         <source>Range:</source>
@@ -261,28 +253,8 @@
         <translation>Gruppe</translation>
     </message>
     <message>
-        <source>Records:</source>
-        <translation>Messungen:</translation>
-    </message>
-    <message>
-        <source>Mean of means:</source>
-        <translation>Mittel der Mittelwerte:</translation>
-    </message>
-    <message>
-        <source>s of means:</source>
-        <translation>s der Mittelwerte:</translation>
-    </message>
-    <message>
         <source>Limits...</source>
         <translation>Grenzwerte...</translation>
-    </message>
-    <message>
-        <source>mixed scales</source>
-        <translation>gemischte Skalen</translation>
-    </message>
-    <message>
-        <source>No record chosen</source>
-        <translation>Keine Messung gewählt</translation>
     </message>
     <message>
         <source>Record %1</source>
@@ -299,6 +271,42 @@
     <message>
         <source>Single values outside: %1</source>
         <translation>Einzelwerte außerhalb: %1</translation>
+    </message>
+    <message>
+        <source>The records&apos; means</source>
+        <translation>Die Mittelwerte der Messungen</translation>
+    </message>
+    <message>
+        <source>n:</source>
+        <translation>n:</translation>
+    </message>
+    <message>
+        <source>s:</source>
+        <translation>s:</translation>
+    </message>
+    <message>
+        <source>Impacts of the record, records of the group</source>
+        <translation>Schläge der Messung, Messungen der Gruppe</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation (n - 1)</source>
+        <translation>Standardabweichung der Stichprobe (n - 1)</translation>
+    </message>
+    <message>
+        <source>Largest minus smallest</source>
+        <translation>Größter minus kleinster Wert</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation: s / mean</source>
+        <translation>Variationskoeffizient: s / Mittelwert</translation>
+    </message>
+    <message>
+        <source>The records are in different hardness scales: their means do not mix.</source>
+        <translation>Die Messungen sind in verschiedenen Härteskalen: ihre Mittelwerte lassen sich nicht mischen.</translation>
+    </message>
+    <message>
+        <source>No record</source>
+        <translation>Keine Messung</translation>
     </message>
 </context>
 <context>

@@ -237,16 +237,8 @@
         <translation>Estadística</translation>
     </message>
     <message>
-        <source>Impacts n:</source>
-        <translation>Impactos n:</translation>
-    </message>
-    <message>
         <source>Mean:</source>
         <translation>Media:</translation>
-    </message>
-    <message>
-        <source>Std. deviation s:</source>
-        <translation>Desv. estándar s:</translation>
     </message>
     <message>
         <source>Range:</source>
@@ -261,28 +253,8 @@
         <translation>Grupo</translation>
     </message>
     <message>
-        <source>Records:</source>
-        <translation>Mediciones:</translation>
-    </message>
-    <message>
-        <source>Mean of means:</source>
-        <translation>Media de medias:</translation>
-    </message>
-    <message>
-        <source>s of means:</source>
-        <translation>s de las medias:</translation>
-    </message>
-    <message>
         <source>Limits...</source>
         <translation>Límites...</translation>
-    </message>
-    <message>
-        <source>mixed scales</source>
-        <translation>escalas mezcladas</translation>
-    </message>
-    <message>
-        <source>No record chosen</source>
-        <translation>Ninguna medición elegida</translation>
     </message>
     <message>
         <source>Record %1</source>
@@ -299,6 +271,42 @@
     <message>
         <source>Single values outside: %1</source>
         <translation>Valores individuales fuera: %1</translation>
+    </message>
+    <message>
+        <source>The records&apos; means</source>
+        <translation>Las medias de las mediciones</translation>
+    </message>
+    <message>
+        <source>n:</source>
+        <translation>n:</translation>
+    </message>
+    <message>
+        <source>s:</source>
+        <translation>s:</translation>
+    </message>
+    <message>
+        <source>Impacts of the record, records of the group</source>
+        <translation>Impactos de la medición, mediciones del grupo</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation (n - 1)</source>
+        <translation>Desviación estándar muestral (n - 1)</translation>
+    </message>
+    <message>
+        <source>Largest minus smallest</source>
+        <translation>Mayor menos menor valor</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation: s / mean</source>
+        <translation>Coeficiente de variación: s / media</translation>
+    </message>
+    <message>
+        <source>The records are in different hardness scales: their means do not mix.</source>
+        <translation>Las mediciones están en escalas de dureza distintas: sus medias no se pueden combinar.</translation>
+    </message>
+    <message>
+        <source>No record</source>
+        <translation>Ninguna medición</translation>
     </message>
 </context>
 <context>

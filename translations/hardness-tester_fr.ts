@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>A record passes when its mean lies within the limits of its scale; a value equal to a limit passes. Leave a side empty for a one-sided limit. The limits of a scale take the place of those for all scales.</source>
-        <translation>Une mesure est conforme lorsque sa moyenne se trouve dans les limites de son échelle ; une valeur égale à une limite est conforme. Laissez un côté vide pour une limite unilatérale. Les limites d'une échelle remplacent celles valables pour toutes les échelles.</translation>
+        <translation>Une mesure est conforme lorsque sa moyenne se trouve dans les limites de son échelle ; une valeur égale à une limite est conforme. Laissez un côté vide pour une limite unilatérale. Les limites d&apos;une échelle remplacent celles valables pour toutes les échelles.</translation>
     </message>
     <message>
         <source>Scale</source>
@@ -237,16 +237,8 @@
         <translation>Statistiques</translation>
     </message>
     <message>
-        <source>Impacts n:</source>
-        <translation>Impacts n :</translation>
-    </message>
-    <message>
         <source>Mean:</source>
         <translation>Moyenne :</translation>
-    </message>
-    <message>
-        <source>Std. deviation s:</source>
-        <translation>Écart type s :</translation>
     </message>
     <message>
         <source>Range:</source>
@@ -261,28 +253,8 @@
         <translation>Groupe</translation>
     </message>
     <message>
-        <source>Records:</source>
-        <translation>Mesures :</translation>
-    </message>
-    <message>
-        <source>Mean of means:</source>
-        <translation>Moyenne des moyennes :</translation>
-    </message>
-    <message>
-        <source>s of means:</source>
-        <translation>s des moyennes :</translation>
-    </message>
-    <message>
         <source>Limits...</source>
         <translation>Limites...</translation>
-    </message>
-    <message>
-        <source>mixed scales</source>
-        <translation>échelles mélangées</translation>
-    </message>
-    <message>
-        <source>No record chosen</source>
-        <translation>Aucune mesure choisie</translation>
     </message>
     <message>
         <source>Record %1</source>
@@ -299,6 +271,42 @@
     <message>
         <source>Single values outside: %1</source>
         <translation>Valeurs individuelles hors limites : %1</translation>
+    </message>
+    <message>
+        <source>The records&apos; means</source>
+        <translation>Les moyennes des mesures</translation>
+    </message>
+    <message>
+        <source>n:</source>
+        <translation>n :</translation>
+    </message>
+    <message>
+        <source>s:</source>
+        <translation>s :</translation>
+    </message>
+    <message>
+        <source>Impacts of the record, records of the group</source>
+        <translation>Impacts de la mesure, mesures du groupe</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation (n - 1)</source>
+        <translation>Écart type de l&apos;échantillon (n - 1)</translation>
+    </message>
+    <message>
+        <source>Largest minus smallest</source>
+        <translation>Plus grande moins plus petite valeur</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation: s / mean</source>
+        <translation>Coefficient de variation : s / moyenne</translation>
+    </message>
+    <message>
+        <source>The records are in different hardness scales: their means do not mix.</source>
+        <translation>Les mesures sont dans des échelles de dureté différentes : leurs moyennes ne se combinent pas.</translation>
+    </message>
+    <message>
+        <source>No record</source>
+        <translation>Aucune mesure</translation>
     </message>
 </context>
 <context>

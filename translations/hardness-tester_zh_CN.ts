@@ -237,16 +237,8 @@
         <translation>统计</translation>
     </message>
     <message>
-        <source>Impacts n:</source>
-        <translation>冲击次数 n：</translation>
-    </message>
-    <message>
         <source>Mean:</source>
         <translation>平均值：</translation>
-    </message>
-    <message>
-        <source>Std. deviation s:</source>
-        <translation>标准差 s：</translation>
     </message>
     <message>
         <source>Range:</source>
@@ -261,28 +253,8 @@
         <translation>组</translation>
     </message>
     <message>
-        <source>Records:</source>
-        <translation>记录数：</translation>
-    </message>
-    <message>
-        <source>Mean of means:</source>
-        <translation>平均值的平均：</translation>
-    </message>
-    <message>
-        <source>s of means:</source>
-        <translation>平均值的 s：</translation>
-    </message>
-    <message>
         <source>Limits...</source>
         <translation>限值...</translation>
-    </message>
-    <message>
-        <source>mixed scales</source>
-        <translation>标尺混合</translation>
-    </message>
-    <message>
-        <source>No record chosen</source>
-        <translation>未选择记录</translation>
     </message>
     <message>
         <source>Record %1</source>
@@ -299,6 +271,42 @@
     <message>
         <source>Single values outside: %1</source>
         <translation>超出的单个值：%1</translation>
+    </message>
+    <message>
+        <source>The records&apos; means</source>
+        <translation>各记录的平均值</translation>
+    </message>
+    <message>
+        <source>n:</source>
+        <translation>n：</translation>
+    </message>
+    <message>
+        <source>s:</source>
+        <translation>s：</translation>
+    </message>
+    <message>
+        <source>Impacts of the record, records of the group</source>
+        <translation>记录的冲击次数，组的记录数</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation (n - 1)</source>
+        <translation>样本标准差 (n - 1)</translation>
+    </message>
+    <message>
+        <source>Largest minus smallest</source>
+        <translation>最大值减最小值</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation: s / mean</source>
+        <translation>变异系数：s / 平均值</translation>
+    </message>
+    <message>
+        <source>The records are in different hardness scales: their means do not mix.</source>
+        <translation>这些记录属于不同的硬度标尺：其平均值不能混合计算。</translation>
+    </message>
+    <message>
+        <source>No record</source>
+        <translation>无记录</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "ModalAnswerer.h"
 #include "MyPrint.h"
+#include "MyStatisticsBox.h"
 #include "MyWndControl.h"
 #include "SampleGroup.h"
 #include "Startup.h"
@@ -22,7 +23,7 @@ struct MissingTexts : QTranslator
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* sourceText, const char*, int) const override
     {
-        if (QStringList{"MainWindow", "MyWndControl", "MyArchiveMenu", "MyTranslate", "MyPrint", "SaveFile"}
+        if (QStringList{"MainWindow", "MyWndControl", "MyArchiveMenu", "MyTranslate", "MyPrint", "SaveFile", "MyStatisticsBox"}
                 .contains(context))
             texts << QStringLiteral("%1: %2").arg(context, sourceText);
         return QString();
@@ -66,9 +67,9 @@ private slots:
         QCOMPARE(nAnswered, 3);
         QVERIFY2(missing.texts.isEmpty(), qPrintable(missing.texts.join('\n')));
 
-        for (QWidget* widget : pControl->findChildren<QWidget*>()) {
+        for (QWidget* widget : pControl->findChildren<QWidget*>() + w.findChild<MyStatisticsBox*>()->findChildren<QWidget*>()) {
             if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget))
-                QVERIFY(widget->sizeHint().width() <= widget->width());
+                QVERIFY2(!widget->isVisible() || widget->sizeHint().width() <= widget->width(), qPrintable(widget->property("text").toString()));
         }
         // Every heading, and the numbers and dates under Min, Max, Avg and DateTime, in full and
         // in sight; a cut values list shows itself as a tooltip.
