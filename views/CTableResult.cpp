@@ -70,41 +70,39 @@ void CTableResult::showGroup()
     // record whose exchange failed.
     setRowCount(std::max(CurrentGroup.nCount, 0));
     for (int i = 0; i < CurrentGroup.nCount; ++i) {
-        for (int column = 0; column < kColumns; ++column)
-            setItem(i, column, new QTableWidgetItem(cellText(CurrentGroup.pRecords[i], column)));
+        const QString reason = failedText(CurrentGroup.pRecords[i]);
+        // Marked before they go in: a change to an item in the table costs a round of signals.
+        for (int column = 0; column < kColumns; ++column) {
+            auto* cell = new QTableWidgetItem(cellText(CurrentGroup.pRecords[i], column));
+            if (!reason.isEmpty()) {
+                cell->setBackground(kFailedBackground);
+                cell->setToolTip(reason);
+            }
+            setItem(i, column, cell);
+        }
+        // The row number alone, unless the record failed; the headings outlive clearContents.
+        if (!reason.isEmpty() || verticalHeaderItem(i))
+            setVerticalHeaderItem(i, reason.isEmpty() ? nullptr : new QTableWidgetItem(kFailedSign + FormatInteger(i + 1)));
+        if (!reason.isEmpty())
+            verticalHeaderItem(i)->setToolTip(reason);
     }
-    markVerdicts();
     fitShortColumns();
 }
 
 void CTableResult::setLimits(const ToleranceLimits& newLimits)
 {
     limits = newLimits;
-    markVerdicts();
+    const int nRow = currentRow();
+    showGroup();
+    selectRow(nRow);  // the row the chart and the statistics show
 }
 
-void CTableResult::markVerdicts()
+QString CTableResult::failedText(const MeasureRecord& rec) const
 {
-    for (int i = 0; i < std::min(CurrentGroup.nCount, rowCount()); ++i) {
-        const RecordVerdict verdict = JudgeRecord(CurrentGroup.pRecords[i], limits);
-        const bool bFailed = verdict.bJudged && !verdict.bPass;
-        if (!bFailed && !verticalHeaderItem(i))
-            continue;  // neither marked nor to be marked
-        const QString reason = bFailed ? tr("Mean outside %1; single values outside: %2")
-                                             .arg(verdict.limit.text())
-                                             .arg(verdict.nOutside)
-                                       : QString();
-        // The default heading (the row number) unless the record failed.
-        auto* heading = bFailed ? new QTableWidgetItem(kFailedSign + QString::number(i + 1)) : nullptr;
-        if (heading)
-            heading->setToolTip(reason);
-        setVerticalHeaderItem(i, heading);
-        for (int column = 0; column < kColumns; ++column) {
-            QTableWidgetItem* cell = item(i, column);
-            cell->setBackground(bFailed ? QBrush(kFailedBackground) : QBrush());
-            cell->setToolTip(reason);
-        }
-    }
+    const RecordVerdict verdict = JudgeRecord(rec, limits);
+    if (!verdict.bJudged || verdict.bPass)
+        return QString();
+    return tr("Mean outside %1; single values outside: %2").arg(verdict.limit.text()).arg(verdict.nOutside);
 }
 
 void CTableResult::fitShortColumns()

@@ -4,6 +4,8 @@
 
 #include <QTableWidget>
 
+struct MeasureRecord;
+
 // Read-only list of the downloaded group: one row per record, ten text columns.
 // A mouse click on any cell reports its row; a cell too narrow for its text shows it as a tooltip.
 // With tolerance limits, a record outside them is marked in red, with a sign in its row heading
@@ -33,7 +35,8 @@ private:
     // The short columns as wide as their widest text, heading included, so that they always
     // read in full; material and values share the rest of the width.
     void fitShortColumns();
-    void markVerdicts();
+    // Why the record failed its limits; empty when it passed or has none.
+    QString failedText(const MeasureRecord& rec) const;
 
     ToleranceLimits limits;
 };
