@@ -167,8 +167,8 @@ private slots:
         QCOMPARE(judged.bJudged ? (judged.bPass ? "pass " : "fail ") + QString::number(judged.nOutside) : "-", verdict);
     }
 
-    // The group's one line, and the limits kept in the settings file.
-    void judgesGroupsAndKeepsLimits()
+    // The group's one line.
+    void judgesGroups()
     {
         sample::InstalledGroup group(10);
         for (int i = 0; i < 9; ++i)
@@ -182,11 +182,6 @@ private slots:
         QCOMPARE(verdictOf("HRC=57:"), QString("0 0 of 9 records outside \u2265 57 HRC"));
         QCOMPARE(verdictOf("HRC=58:62;HB=:99"), QString("1 4 of 10 records outside their limits"));
         QCOMPARE(verdictOf("HV=1:2"), QString("0 No record in a scale with limits"));
-
-        limitsOf("HRC=58:62;:780").save();
-        QCOMPARE(ToleranceLimits::load().toText(), QString(":780;HRC=58:62"));
-        ToleranceLimits().save();
-        QVERIFY(ToleranceLimits::load().isEmpty());
     }
 };
 
