@@ -57,7 +57,7 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     groupTitle->setToolTip(tr("The records' means"));
     grid->addWidget(pRecordTitle, 0, 1);
     grid->addWidget(groupTitle, 0, 2);
-    const QString names[LineCount] = {tr("n:"), tr("Mean:"), tr("s:"), tr("Range:"), tr("CV:")};
+    const QString names[LineCount] = {tr("n"), tr("Mean"), tr("s"), tr("Range"), tr("CV")};
     const QString tips[LineCount] = {tr("Impacts of the record, records of the group"), QString(),
                                      tr("Sample standard deviation (n - 1)"), tr("Largest minus smallest"),
                                      tr("Coefficient of variation: s / mean")};
@@ -72,6 +72,7 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     }
     pRecordVerdict = new QLabel(this);
     pRecordVerdict->setObjectName(QStringLiteral("recordVerdict"));
+    pRecordVerdict->setWordWrap(true);
     pGroupVerdict = new QLabel(this);
     pGroupVerdict->setObjectName(QStringLiteral("groupVerdict"));
     pGroupVerdict->setWordWrap(true);
@@ -79,13 +80,20 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     limitsButton->setMinimumHeight(30);
     grid->addWidget(pRecordVerdict, LineCount + 1, 0, 1, 3);
     grid->addWidget(pGroupVerdict, LineCount + 2, 0, 1, 3);
-    grid->addWidget(limitsButton, LineCount + 3, 0, 1, 3);
-    grid->setContentsMargins(4, 0, 4, 0);
+    grid->setRowStretch(LineCount + 3, 1);  // the lines together at the top, the button at the foot
+    grid->addWidget(limitsButton, LineCount + 4, 0, 1, 3);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     connect(limitsButton, &QPushButton::clicked, this, &MyStatisticsBox::slotEditLimits);
     scroll->setWidget(content);
+    // The numbers in the size of the table's beside them, which leaves room for longer words.
+    QFont font = content->font();
+    font.setPointSize(10);
+    for (QWidget* child : content->findChildren<QWidget*>())
+        child->setFont(font);
 
     setSizePolicy(QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding));  // down to the status bar
     setFixedWidth(300);
@@ -125,7 +133,7 @@ void MyStatisticsBox::showRow(int nrow)
 void MyStatisticsBox::showRecord()
 {
     if (nRow < 0) {
-        pRecordTitle->setText(tr("No record"));
+        pRecordTitle->setText(tr("Record %1").arg(kNone));
         showColumn(pRecord, SeriesStats(), kNone);
         pRecordVerdict->hide();
         return;

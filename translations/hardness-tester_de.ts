@@ -237,18 +237,6 @@
         <translation>Statistik</translation>
     </message>
     <message>
-        <source>Mean:</source>
-        <translation>Mittelwert:</translation>
-    </message>
-    <message>
-        <source>Range:</source>
-        <translation>Spannweite:</translation>
-    </message>
-    <message>
-        <source>CV:</source>
-        <translation>VK:</translation>
-    </message>
-    <message>
         <source>Group</source>
         <translation>Gruppe</translation>
     </message>
@@ -277,14 +265,6 @@
         <translation>Die Mittelwerte der Messungen</translation>
     </message>
     <message>
-        <source>n:</source>
-        <translation>n:</translation>
-    </message>
-    <message>
-        <source>s:</source>
-        <translation>s:</translation>
-    </message>
-    <message>
         <source>Impacts of the record, records of the group</source>
         <translation>Schläge der Messung, Messungen der Gruppe</translation>
     </message>
@@ -305,8 +285,24 @@
         <translation>Die Messungen sind in verschiedenen Härteskalen: ihre Mittelwerte lassen sich nicht mischen.</translation>
     </message>
     <message>
-        <source>No record</source>
-        <translation>Keine Messung</translation>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Spanne</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>VK</translation>
     </message>
 </context>
 <context>

@@ -237,18 +237,6 @@
         <translation>Estadística</translation>
     </message>
     <message>
-        <source>Mean:</source>
-        <translation>Media:</translation>
-    </message>
-    <message>
-        <source>Range:</source>
-        <translation>Rango:</translation>
-    </message>
-    <message>
-        <source>CV:</source>
-        <translation>CV:</translation>
-    </message>
-    <message>
         <source>Group</source>
         <translation>Grupo</translation>
     </message>
@@ -277,14 +265,6 @@
         <translation>Las medias de las mediciones</translation>
     </message>
     <message>
-        <source>n:</source>
-        <translation>n:</translation>
-    </message>
-    <message>
-        <source>s:</source>
-        <translation>s:</translation>
-    </message>
-    <message>
         <source>Impacts of the record, records of the group</source>
         <translation>Impactos de la medición, mediciones del grupo</translation>
     </message>
@@ -305,8 +285,24 @@
         <translation>Las mediciones están en escalas de dureza distintas: sus medias no se pueden combinar.</translation>
     </message>
     <message>
-        <source>No record</source>
-        <translation>Ninguna medición</translation>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>%1 of %2 records outside their limits</source>
-        <translation>%1 mesures sur %2 hors de leurs limites</translation>
+        <translation>%1 sur %2 mesures hors de leurs limites</translation>
     </message>
     <message>
         <source>%1 of 1 record outside %2</source>
@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>%1 of %2 records outside %3</source>
-        <translation>%1 mesures sur %2 hors de %3</translation>
+        <translation>%1 sur %2 mesures hors de %3</translation>
     </message>
 </context>
 <context>
@@ -237,18 +237,6 @@
         <translation>Statistiques</translation>
     </message>
     <message>
-        <source>Mean:</source>
-        <translation>Moyenne :</translation>
-    </message>
-    <message>
-        <source>Range:</source>
-        <translation>Étendue :</translation>
-    </message>
-    <message>
-        <source>CV:</source>
-        <translation>CV :</translation>
-    </message>
-    <message>
         <source>Group</source>
         <translation>Groupe</translation>
     </message>
@@ -270,19 +258,11 @@
     </message>
     <message>
         <source>Single values outside: %1</source>
-        <translation>Valeurs individuelles hors limites : %1</translation>
+        <translation>Valeurs hors limites : %1</translation>
     </message>
     <message>
         <source>The records&apos; means</source>
         <translation>Les moyennes des mesures</translation>
-    </message>
-    <message>
-        <source>n:</source>
-        <translation>n :</translation>
-    </message>
-    <message>
-        <source>s:</source>
-        <translation>s :</translation>
     </message>
     <message>
         <source>Impacts of the record, records of the group</source>
@@ -305,8 +285,24 @@
         <translation>Les mesures sont dans des échelles de dureté différentes : leurs moyennes ne se combinent pas.</translation>
     </message>
     <message>
-        <source>No record</source>
-        <translation>Aucune mesure</translation>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Étendue</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
     </message>
 </context>
 <context>

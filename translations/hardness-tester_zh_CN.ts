@@ -237,18 +237,6 @@
         <translation>统计</translation>
     </message>
     <message>
-        <source>Mean:</source>
-        <translation>平均值：</translation>
-    </message>
-    <message>
-        <source>Range:</source>
-        <translation>极差：</translation>
-    </message>
-    <message>
-        <source>CV:</source>
-        <translation>变异系数：</translation>
-    </message>
-    <message>
         <source>Group</source>
         <translation>组</translation>
     </message>
@@ -277,14 +265,6 @@
         <translation>各记录的平均值</translation>
     </message>
     <message>
-        <source>n:</source>
-        <translation>n：</translation>
-    </message>
-    <message>
-        <source>s:</source>
-        <translation>s：</translation>
-    </message>
-    <message>
         <source>Impacts of the record, records of the group</source>
         <translation>记录的冲击次数，组的记录数</translation>
     </message>
@@ -305,8 +285,24 @@
         <translation>这些记录属于不同的硬度标尺：其平均值不能混合计算。</translation>
     </message>
     <message>
-        <source>No record</source>
-        <translation>无记录</translation>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>变异系数</translation>
     </message>
 </context>
 <context>
