@@ -109,7 +109,7 @@ void ToleranceLimits::set(const ToleranceLimit& limit)
 bool ToleranceLimits::parse(const QString& text, ToleranceLimits& limits, QString& error)
 {
     ToleranceLimits parsed = limits;
-    for (const QString& spec : text.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts)) {
+    for (const QString& spec : text.split(QRegularExpression(QStringLiteral("[;,\\s]+")), Qt::SkipEmptyParts)) {
         ToleranceLimit limit;
         if (!parseSpec(spec, limit, error))
             return false;
@@ -124,7 +124,7 @@ QString ToleranceLimits::toText() const
     QStringList specs;
     for (const ToleranceLimit& limit : limits)
         specs << limit.spec();
-    return specs.join(QLatin1Char(';'));
+    return specs.join(QLatin1Char(' '));  // ';' would start a comment in the settings file
 }
 
 ToleranceLimits ToleranceLimits::load()
@@ -132,7 +132,8 @@ ToleranceLimits ToleranceLimits::load()
     const QSettings settings(kProgramFolder, kProgramFolder);
     ToleranceLimits limits;
     QString error;
-    parse(settings.value(kLimitsKey).toString(), limits, error);
+    // Commas written by hand make a list of the value there.
+    parse(settings.value(kLimitsKey).toStringList().join(QLatin1Char(' ')), limits, error);
     return limits;
 }
 

@@ -35,7 +35,7 @@ public:
     // Adds the limit, or replaces the one of the same scale.
     void set(const ToleranceLimit& limit);
 
-    // Reads specs such as "HRC=58:62; HB=200: ;:780" (';' or blanks between them, numbers
+    // Reads specs such as "HRC=58:62 HB=200:;:780" (blanks, ';' or ',' between them, numbers
     // with a decimal point). On a bad spec returns false with a one-line error and leaves
     // limits as they were.
     static bool parse(const QString& text, ToleranceLimits& limits, QString& error);

@@ -222,7 +222,7 @@ private slots:
     {
         ToleranceLimits limits;
         QString error;
-        QVERIFY(ToleranceLimits::parse("HRC=58:62", limits, error));
+        QVERIFY(ToleranceLimits::parse("HRC=58:62 HV=1:2", limits, error));  // no HV record here
         limits.save();
         MainWindow w;
         MeasureRecord* group = AllocGroup(4);
@@ -248,13 +248,13 @@ private slots:
         QString lowerHrc;
         ModalAnswerer answerer([&](QWidget* modal) {
             for (auto* field : modal->findChildren<QLineEdit*>())
-                lowerHrc += field->accessibleName() == "Lower limit HRC" ? field->text() : QString();
+                lowerHrc += QStringList{"Lower limit HRC", "Upper limit HV"}.contains(field->accessibleName()) ? field->text() : "";
             for (auto* button : modal->findChildren<QPushButton*>())
                 button->text() == "Clear all" ? button->click() : void();
             acceptDialog(modal);
         });
         box->slotEditLimits();
-        QCOMPARE(lowerHrc, QString("58"));
+        QCOMPARE(lowerHrc, QString("258"));  // both limits back from the settings file: HV 2, HRC 58
         QCOMPARE(marks(), (QStringList{"1||#000000", "2||#000000", "3||#000000", "4||#000000"}));
         QVERIFY(verdict->isHidden() && ToleranceLimits::load().isEmpty());
     }

@@ -116,8 +116,8 @@ private slots:
         QTest::newRow("both sides") << "HRC=58:62" << "HRC=58:62" << "58-62 HRC";
         QTest::newRow("minimum only, any case") << " hb=200.5: " << "HB=200.5:" << "\u2265 200.5 HB";
         QTest::newRow("maximum, every scale") << ":780" << ":780" << "\u2264 780";
-        QTest::newRow("several, scale order, the last wins") << "HRC=1:2; :780 HL=300:;HRC=58:62"
-                                                             << ":780;HL=300:;HRC=58:62" << "\u2264 780";
+        QTest::newRow("several, scale order, the last wins") << "HRC=1:2; :780 HL=300:,HRC=58:62"
+                                                             << ":780 HL=300: HRC=58:62" << "\u2264 780";
         for (const char* bad : {"HRX=1:2", "62:58", ":", "HRC=", "a:b", "58-62", "1:2:3", "HRC=1:inf"})
             QTest::newRow(bad) << bad << "" << "";
     }
