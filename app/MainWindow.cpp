@@ -99,10 +99,9 @@ MainWindow::MainWindow(QWidget* parent)
     right->addWidget(pControl);
     // The spread and, with limits, the verdicts of the shown group and of the row clicked.
     pStatistics = new MyStatisticsBox(this);
-    right->addWidget(pStatistics, 1);
+    right->addWidget(pStatistics, 1);  // down to the status bar
     connect(pTable, &CTableResult::sigRowSet, pStatistics, &MyStatisticsBox::showRow);
     connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pTable, &CTableResult::setLimits);
-    right->addStretch(0);
     columns->addLayout(left, 0);
     columns->addLayout(right, 0);
     ui->centralwidget->setLayout(columns);

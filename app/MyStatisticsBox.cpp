@@ -95,7 +95,7 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     for (QWidget* child : content->findChildren<QWidget*>())
         child->setFont(font);
 
-    setSizePolicy(QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding));  // down to the status bar
+    setSizePolicy(QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding));
     setFixedWidth(300);
     showGroup();
 }
