@@ -47,9 +47,8 @@ int main(int argc, char* argv[])
     window.slotData(makeGroup(), kRecords);
     window.slotRowSel(0);  // the chart shows 32 bars from here on
 
-    ToleranceLimits limits;
-    QString error;
-    ToleranceLimits::parse(QStringLiteral("HL=:550 HV=:550 HB=:550 HRC=:55 HS=:55 HRB=:55 HRA=:55"), limits, error);
+    const ToleranceLimits limits =
+        ToleranceLimits::fromText(QStringLiteral("HL=:550 HV=:550 HB=:550 HRC=:55 HS=:55 HRB=:55 HRA=:55"));
 
     constexpr int kRuns = 15;
     std::printf("group of %d records x %d impacts, window %d x %d (QT_QPA_PLATFORM=%s), median of %d runs:\n",

@@ -127,14 +127,19 @@ QString ToleranceLimits::toText() const
     return specs.join(QLatin1Char(' '));  // ';' would start a comment in the settings file
 }
 
+ToleranceLimits ToleranceLimits::fromText(const QString& text)
+{
+    ToleranceLimits limits;
+    QString error;
+    parse(text, limits, error);
+    return limits;
+}
+
 ToleranceLimits ToleranceLimits::load()
 {
     const QSettings settings(kProgramFolder, kProgramFolder);
-    ToleranceLimits limits;
-    QString error;
     // Commas written by hand make a list of the value there.
-    parse(settings.value(kLimitsKey).toStringList().join(QLatin1Char(' ')), limits, error);
-    return limits;
+    return fromText(settings.value(kLimitsKey).toStringList().join(QLatin1Char(' ')));
 }
 
 void ToleranceLimits::save() const

@@ -39,6 +39,8 @@ public:
     // with a decimal point). On a bad spec returns false with a one-line error and leaves
     // limits as they were.
     static bool parse(const QString& text, ToleranceLimits& limits, QString& error);
+    // The limits of text that parse reads; none for text that it does not.
+    static ToleranceLimits fromText(const QString& text);
     // The specs in scale order, as parse reads them.
     QString toText() const;
 

@@ -47,10 +47,7 @@ private slots:
         MissingTexts missing;
         QCoreApplication::installTranslator(&missing);
         SetUpApplication(*qApp);
-        ToleranceLimits limits;  // the verdicts and marks show too
-        QString error;
-        QVERIFY(ToleranceLimits::parse("HL=750:", limits, error));
-        limits.save();
+        ToleranceLimits::fromText("HL=750:").save();  // the verdicts and marks show too
         MainWindow w;
         w.resize(MainWindow::kOpeningSize);  // as it opens on a 1366 x 768 screen
         w.show();

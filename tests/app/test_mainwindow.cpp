@@ -220,10 +220,7 @@ private slots:
     // limits are cleared in "Limits...", none of it.
     void qualityMarksFollowTheLimits()
     {
-        ToleranceLimits limits;
-        QString error;
-        QVERIFY(ToleranceLimits::parse("HRC=58:62 HV=1:2", limits, error));  // no HV record here
-        limits.save();
+        ToleranceLimits::fromText("HRC=58:62 HV=1:2").save();  // no HV record here
         MainWindow w;
         MeasureRecord* group = AllocGroup(4);
         const std::vector<uint16_t> raw[] = {{570, 575}, {580, 620}, {620, 630}, {100}};

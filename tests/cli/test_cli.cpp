@@ -64,11 +64,8 @@ private slots:
         QVERIFY(device.openByScan());
         const int nCount = device.collectGroup(1);
         MeasureRecord* pRecords = device.takeRecords();
-        ToleranceLimits limits;
-        QString error;
-        QVERIFY(ToleranceLimits::parse("HL=700:", limits, error));  // record 4 (HL 398) fails
         const QByteArray csv = CsvDocument(pRecords, nCount), json = JsonDocument(pRecords, nCount, 2, {}),
-                         judged = JsonDocument(pRecords, nCount, 2, limits);
+                         judged = JsonDocument(pRecords, nCount, 2, ToleranceLimits::fromText("HL=700:"));  // record 4 fails
         QCOMPARE(SaveCsvFile(windowFile, pRecords, nCount), SaveResult::Saved);
         FreeGroup(pRecords, nCount);
 
@@ -98,10 +95,8 @@ private slots:
         sample::fillRecord(group[0], {2, 3, 4, 1}, {523, 519, 12345});  // Stainless Steel, HRC, up, DC
         sample::fillRecord(group[1], {12, 9, 5, 8}, {});                // codes beyond the tables
         group[2].fMax = 1234567.0f;
-        ToleranceLimits limits;
-        QString error;
-        QVERIFY(ToleranceLimits::parse("HRC=50:60", limits, error));
-        const QJsonObject root = QJsonDocument::fromJson(JsonDocument(CurrentGroup.pRecords, 3, 6, limits)).object();
+        const QByteArray document = JsonDocument(CurrentGroup.pRecords, 3, 6, ToleranceLimits::fromText("HRC=50:60"));
+        const QJsonObject root = QJsonDocument::fromJson(document).object();
         const QJsonArray records = root.value("records").toArray();
         QVERIFY(root.value("group").toInt() == 6 && records.size() == 3);
         // The average with six digits, as shown; tenths as exact decimals (52.3, not the float's

@@ -34,13 +34,6 @@ std::pair<long double, long double> reference(const std::vector<long double>& va
     return {mean, std::sqrt(squares / (values.size() - 1))};
 }
 
-ToleranceLimits limitsOf(const QString& text)
-{
-    ToleranceLimits limits;
-    QString error;
-    return ToleranceLimits::parse(text, limits, error) ? limits : ToleranceLimits();
-}
-
 } // namespace
 
 class TestQuality : public QObject
@@ -128,7 +121,7 @@ private slots:
         QFETCH(QString, parsed);
         QFETCH(QString, shown);
         // A bad spec leaves the limits as they were and says why in one line.
-        ToleranceLimits limits = parsed.isEmpty() ? limitsOf("HV=1:2") : ToleranceLimits();
+        ToleranceLimits limits = parsed.isEmpty() ? ToleranceLimits::fromText("HV=1:2") : ToleranceLimits();
         QString error;
         QCOMPARE(ToleranceLimits::parse(text, limits, error), !parsed.isEmpty());
         QCOMPARE(limits.toText(), parsed.isEmpty() ? QString("HV=1:2") : parsed);
@@ -163,7 +156,7 @@ private slots:
         QFETCH(QString, verdict);
         sample::InstalledGroup group(1);
         sample::fillRecord(group[0], {0, uint8_t(unit)}, std::vector<uint16_t>(raw.begin(), raw.end()));
-        const RecordVerdict judged = JudgeRecord(group[0], limitsOf(limits));
+        const RecordVerdict judged = JudgeRecord(group[0], ToleranceLimits::fromText(limits));
         QCOMPARE(judged.bJudged ? (judged.bPass ? "pass " : "fail ") + QString::number(judged.nOutside) : "-", verdict);
     }
 
@@ -175,7 +168,7 @@ private slots:
             sample::fillRecord(group[i], {0, 3}, {uint16_t(i < 3 ? 570 : 600)});
         sample::fillRecord(group[9], {0, 2}, {100});  // HB: no limits, not judged
         const auto verdictOf = [](const QString& limits) {
-            const GroupVerdict verdict = JudgeGroup(CurrentGroup.pRecords, 10, limitsOf(limits));
+            const GroupVerdict verdict = JudgeGroup(CurrentGroup.pRecords, 10, ToleranceLimits::fromText(limits));
             return QString::number(verdict.rejected()) + ' ' + verdict.text();
         };
         QCOMPARE(verdictOf("HRC=58:62"), QString("1 3 of 9 records outside 58-62 HRC"));
