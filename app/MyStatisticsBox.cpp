@@ -70,12 +70,14 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
         grid->addWidget(pRecord[line], line + 1, 1);
         grid->addWidget(pGroup[line], line + 1, 2);
     }
-    pRecordVerdict = new QLabel(this);
-    pRecordVerdict->setObjectName(QStringLiteral("recordVerdict"));
-    pRecordVerdict->setWordWrap(true);
-    pGroupVerdict = new QLabel(this);
-    pGroupVerdict->setObjectName(QStringLiteral("groupVerdict"));
-    pGroupVerdict->setWordWrap(true);
+    const auto verdictLabel = [this](const char* name) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QLatin1String(name));
+        label->setWordWrap(true);
+        return label;
+    };
+    pRecordVerdict = verdictLabel("recordVerdict");
+    pGroupVerdict = verdictLabel("groupVerdict");
     auto* limitsButton = new QPushButton(tr("Limits..."), this);
     limitsButton->setMinimumHeight(30);
     grid->addWidget(pRecordVerdict, LineCount + 1, 0, 1, 3);
