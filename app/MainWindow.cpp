@@ -8,6 +8,7 @@
 #include "MeasureRecord.h"
 #include "MyArchiveMenu.h"
 #include "MyPrint.h"
+#include "MyStatisticsBox.h"
 #include "MyWndControl.h"
 #include "QHard.h"
 
@@ -88,6 +89,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , pHard(nullptr)
     , pProgress(nullptr)
+    , pStatistics(nullptr)
     , ui(new Ui::MainWindow)
 {
     // The program-wide state starts afresh with every window.
@@ -106,7 +108,11 @@ MainWindow::MainWindow(QWidget* parent)
     left->addWidget(pPlot);
     left->addWidget(pTable);
     right->addWidget(pControl);
-    right->addStretch(0);
+    // The spread and, with limits, the verdicts of the shown group and of the row clicked.
+    pStatistics = new MyStatisticsBox(this);
+    right->addWidget(pStatistics, 1);  // down to the status bar
+    connect(pTable, &CTableResult::sigRowSet, pStatistics, &MyStatisticsBox::showRow);
+    connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pTable, &CTableResult::setLimits);
     columns->addLayout(left, 0);
     columns->addLayout(right, 0);
     ui->centralwidget->setLayout(columns);
@@ -303,6 +309,7 @@ void MainWindow::showNewGroup(void* p, short nLen, int nGroupNumber, const QDate
     CurrentGroup.nCount = nLen;
     CurrentGroup.pRecords = static_cast<MeasureRecord*>(p);
     pTable->showGroup();
+    pStatistics->showGroup();
     pPlot->clearRecord();  // its bars belonged to a record of the group before
     nShownGroup = nGroupNumber;
     shownDate = date;

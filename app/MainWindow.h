@@ -10,6 +10,7 @@
 class CBarChartPlot;
 class CTableResult;
 class MyPrint;
+class MyStatisticsBox;
 class MyWndControl;
 class QHard;
 class QLabel;
@@ -82,6 +83,7 @@ private:
     QHard* pHard;
     QTimer initTimer;
     QProgressDialog* pProgress;
+    MyStatisticsBox* pStatistics;
     Ui::MainWindow* ui;
 };
 

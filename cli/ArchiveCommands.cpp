@@ -107,5 +107,7 @@ int HardnessCli::archiveExport(const CliRequest& request)
     ArchivedDownload download;
     if (!archive.load(request.nDownloadId, group, &download))
         return fail(kExitArchiveFailed, archive.errorText());
-    return writeGroup(request, group.records(), group.count(), download.nGroupNumber);
+    if (const int nWritten = writeGroup(request, group.records(), group.count(), download.nGroupNumber))
+        return nWritten;
+    return judgeGroup(request, group.records(), group.count());
 }

@@ -15,10 +15,22 @@ CliOptions::CliOptions()
                     QStringLiteral("Use the archive at URL: a SQLite file or postgresql://USER@HOST/DATABASE."),
                     QStringLiteral("URL"))
     , noArchiveOption(QStringLiteral("no-archive"), QStringLiteral("Do not keep the download in the archive."))
+    , limitsOption(QStringLiteral("limits"),
+                   QStringLiteral("Judge each record's mean against LOW:HIGH (either side may be empty); "
+                                  "SCALE=LOW:HIGH for one hardness scale, e.g. HRC=58:62. Repeatable."),
+                   QStringLiteral("LIMITS"))
+    , failOnRejectOption(QStringLiteral("fail-on-reject"),
+                         QStringLiteral("Exit with 3 when a record is outside the limits (after writing)."))
 {
     parser.setApplicationDescription(
-        QStringLiteral("Reads the hardness tester's stored groups without the window."));
-    parser.addOptions({groupOption, outputOption, formatOption, simulateOption, archiveOption, noArchiveOption});
+        QStringLiteral("Reads the hardness tester's stored groups without the window.\n"
+                       "With --format json each record carries sd, range and cv (in percent), and with "
+                       "--limits its verdict and the single values outside.\n"
+                       "Exit codes: 0 data written, 1 empty group, 2 no instrument or a failed transfer, "
+                       "3 a record outside the limits (--fail-on-reject), 64 usage error, 73 output not "
+                       "written, 74 archive trouble."));
+    parser.addOptions({groupOption, outputOption, formatOption, simulateOption, archiveOption, noArchiveOption,
+                       limitsOption, failOnRejectOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("status: is the instrument there?\n"
                                                 "download: write one group as CSV or JSON and archive it.\n"
@@ -70,7 +82,8 @@ bool CliOptions::parse(const QStringList& arguments)
     if (command != QLatin1String("status"))
         return fail(QStringLiteral("Unknown command '%1': use status, download or archive.").arg(command));
     parsed.command = CliRequest::Command::Status;
-    return onlyFor(QStringLiteral("download"), {groupOption, outputOption, formatOption, archiveOption, noArchiveOption});
+    return onlyFor(QStringLiteral("download"), {groupOption, outputOption, formatOption, archiveOption, noArchiveOption,
+                                                limitsOption, failOnRejectOption});
 }
 
 bool CliOptions::onlyFor(const QString& command, const QList<QCommandLineOption>& options)
@@ -99,7 +112,7 @@ bool CliOptions::readArchiveCommand(const QStringList& positional)
         return false;
     if (action == QLatin1String("list") && positional.size() == 2) {
         parsed.command = CliRequest::Command::ArchiveList;
-        return onlyFor(QStringLiteral("download and archive export"), {outputOption});
+        return onlyFor(QStringLiteral("download and archive export"), {outputOption, limitsOption, failOnRejectOption});
     }
     if (action != QLatin1String("export") || positional.size() != 3)
         return fail(QStringLiteral("Use 'archive list' or 'archive export ID'."));
@@ -108,7 +121,7 @@ bool CliOptions::readArchiveCommand(const QStringList& positional)
     parsed.nDownloadId = positional.at(2).toLongLong(&bNumber);
     if (!bNumber || parsed.nDownloadId < 1)
         return fail(QStringLiteral("Invalid download ID '%1': use a number from 'archive list'.").arg(positional.at(2)));
-    return readOutputFile();
+    return readOutputFile() && readLimits();
 }
 
 bool CliOptions::readDownloadOptions()
@@ -121,7 +134,7 @@ bool CliOptions::readDownloadOptions()
     if (!bNumber || parsed.nGroupNumber < kFirstGroup || parsed.nGroupNumber > kLastGroup)
         return fail(QStringLiteral("Invalid group '%1': use a number from 1 to 10.").arg(groupText));
 
-    return readFormat() && readOutputFile();
+    return readFormat() && readOutputFile() && readLimits();
 }
 
 bool CliOptions::readOutputFile()
@@ -129,5 +142,18 @@ bool CliOptions::readOutputFile()
     parsed.outputFile = parser.value(outputOption);
     if (parser.isSet(outputOption) && parsed.outputFile.isEmpty())
         return fail(QStringLiteral("Option '--output' needs a file name."));
+    return true;
+}
+
+bool CliOptions::readLimits()
+{
+    for (const QString& text : parser.values(limitsOption)) {
+        QString limitsError;
+        if (!ToleranceLimits::parse(text, parsed.limits, limitsError))
+            return fail(limitsError);
+    }
+    parsed.bFailOnReject = parser.isSet(failOnRejectOption);
+    if (parsed.bFailOnReject && parsed.limits.isEmpty())
+        return fail(QStringLiteral("Option '--fail-on-reject' needs '--limits'."));
     return true;
 }

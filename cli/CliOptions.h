@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ToleranceLimits.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -19,6 +21,8 @@ struct CliRequest
     bool bArchive = true;  // download: keep the group in the archive
     QString archiveUrl;    // empty: the configured archive
     qint64 nDownloadId = 0;  // archive export
+    ToleranceLimits limits;   // download and archive export: judge the records
+    bool bFailOnReject = false;  // a group with a record outside the limits exits with 3
 };
 
 // The command line of hardness-cli: a command (status or download) and its options.
@@ -42,6 +46,7 @@ private:
     bool readArchiveCommand(const QStringList& positional);
     bool readFormat();
     bool readOutputFile();
+    bool readLimits();
     bool onlyFor(const QString& command, const QList<QCommandLineOption>& options);
 
     QCommandLineParser parser;
@@ -53,6 +58,8 @@ private:
     QCommandLineOption simulateOption;
     QCommandLineOption archiveOption;
     QCommandLineOption noArchiveOption;
+    QCommandLineOption limitsOption;
+    QCommandLineOption failOnRejectOption;
     CliRequest parsed;
     QString error;
 };

@@ -6,6 +6,7 @@
 #include "JsonExport.h"
 #include "MeasureArchive.h"
 #include "ProgressReporter.h"
+#include "Verdict.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -118,16 +119,28 @@ int HardnessCli::download(const CliRequest& request)
         break;
     }
     const int nWritten = writeGroup(request, group.records(), group.count(), request.nGroupNumber);
-    if (nWritten != kExitData || !request.bArchive)
+    if (nWritten != kExitData)
         return nWritten;
-    return archiveGroup(archive, QString::fromUtf8(link.devicePath()), request.nGroupNumber, group);
+    if (request.bArchive) {
+        if (const int nArchived = archiveGroup(archive, QString::fromUtf8(link.devicePath()), request.nGroupNumber, group))
+            return nArchived;
+    }
+    return judgeGroup(request, group.records(), group.count());
+}
+
+int HardnessCli::judgeGroup(const CliRequest& request, const MeasureRecord* pRecords, int nCount)
+{
+    if (!request.bFailOnReject)
+        return kExitData;
+    const GroupVerdict verdict = JudgeGroup(pRecords, nCount, request.limits);
+    return verdict.rejected() ? fail(kExitRejected, verdict.text() + QLatin1Char('.')) : kExitData;
 }
 
 int HardnessCli::writeGroup(const CliRequest& request, const MeasureRecord* pRecords, int nCount, int nGroupNumber)
 {
     const bool bCsv = request.format == CliRequest::Format::Csv;
     if (request.outputFile.isEmpty()) {
-        const QByteArray bytes = bCsv ? CsvDocument(pRecords, nCount) : JsonDocument(pRecords, nCount, nGroupNumber);
+        const QByteArray bytes = bCsv ? CsvDocument(pRecords, nCount) : JsonDocument(pRecords, nCount, nGroupNumber, request.limits);
         if (streams.out.write(bytes) != bytes.size())
             return fail(kExitOutputFailed, QStringLiteral("Cannot write to standard output."));
         return kExitData;
@@ -135,7 +148,7 @@ int HardnessCli::writeGroup(const CliRequest& request, const MeasureRecord* pRec
 
     const SaveResult result =
         bCsv ? SaveCsvFile(request.outputFile, pRecords, nCount)  // the window's own export
-             : ReplaceFile(request.outputFile, JsonDocument(pRecords, nCount, nGroupNumber), false);
+             : ReplaceFile(request.outputFile, JsonDocument(pRecords, nCount, nGroupNumber, request.limits), false);
     if (result == SaveResult::Saved)
         return kExitData;
     return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1': %2").arg(request.outputFile, WriteFailedText()));

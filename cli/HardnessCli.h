@@ -15,6 +15,7 @@ enum CliExitCode {
     kExitData = 0,            // status: the instrument is there; download: data written
     kExitNoRecords = 1,       // the group holds no records; nothing written
     kExitDeviceFailed = 2,    // the instrument is absent or a transfer failed; nothing written
+    kExitRejected = 3,        // --fail-on-reject: data written, and a record is outside the limits
     kExitUsage = 64,          // bad command line
     kExitOutputFailed = 73,   // the output could not be written; an existing file is left as it was
     kExitArchiveFailed = 74,  // the archive could not be opened, read or written; it is left as it was
@@ -41,6 +42,8 @@ private:
     int status(const CliRequest& request);
     int download(const CliRequest& request);
     int writeGroup(const CliRequest& request, const MeasureRecord* pRecords, int nCount, int nGroupNumber);
+    // After the data is written: kExitRejected for a rejected group when the request asks for it.
+    int judgeGroup(const CliRequest& request, const MeasureRecord* pRecords, int nCount);
     // The archive commands and the download's archiving (ArchiveCommands.cpp).
     int openArchive(const CliRequest& request, MeasureArchive& archive);
     int archiveGroup(MeasureArchive& archive, const QString& devicePath, int nGroupNumber,

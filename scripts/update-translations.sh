@@ -4,4 +4,4 @@
 # The build compiles the catalogues (lrelease) and embeds them; lrelease reports unfinished ones.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-lupdate -no-obsolete -locations none app archive data device output views -ts translations/*.ts
+lupdate -no-obsolete -locations none app archive data device output quality views -ts translations/*.ts

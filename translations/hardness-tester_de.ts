@@ -9,6 +9,32 @@
     </message>
 </context>
 <context>
+    <name>CTableResult</name>
+    <message>
+        <source>Mean outside %1; single values outside: %2</source>
+        <translation>Mittelwert außerhalb %1; Einzelwerte außerhalb: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GroupVerdict</name>
+    <message>
+        <source>No record in a scale with limits</source>
+        <translation>Keine Messung in einer Skala mit Grenzwerten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside their limits</source>
+        <translation>%1 von %2 Messungen außerhalb ihrer Grenzwerte</translation>
+    </message>
+    <message>
+        <source>%1 of 1 record outside %2</source>
+        <translation>%1 von 1 Messung außerhalb %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside %3</source>
+        <translation>%1 von %2 Messungen außerhalb %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Ready</source>
@@ -182,6 +208,57 @@
     </message>
 </context>
 <context>
+    <name>MyLimitsDialog</name>
+    <message>
+        <source>Tolerance limits</source>
+        <translation>Toleranzgrenzen</translation>
+    </message>
+    <message>
+        <source>A record passes when its mean lies within the limits of its scale; a value equal to a limit passes. Leave a side empty for a one-sided limit. The limits of a scale take the place of those for all scales.</source>
+        <translation>Eine Messung besteht, wenn ihr Mittelwert innerhalb der Grenzwerte ihrer Skala liegt; ein Wert gleich einem Grenzwert besteht. Lassen Sie eine Seite leer für einen einseitigen Grenzwert. Die Grenzwerte einer Skala treten an die Stelle derer für alle Skalen.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>Lower limit</source>
+        <translation>Untere Grenze</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>Obere Grenze</translation>
+    </message>
+    <message>
+        <source>All scales</source>
+        <translation>Alle Skalen</translation>
+    </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>Untere Grenze %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>Obere Grenze %1</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The lower limit is above the upper limit.</source>
+        <translation>Die untere Grenze liegt über der oberen.</translation>
+    </message>
+</context>
+<context>
     <name>MyPrint</name>
     <message>
         <source>Hardness Test Report</source>
@@ -190,6 +267,81 @@
     <message>
         <source>Print date:</source>
         <translation>Druckdatum: </translation>
+    </message>
+</context>
+<context>
+    <name>MyStatisticsBox</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Limits...</source>
+        <translation>Grenzwerte...</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Messung %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>Innerhalb %1</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>Außerhalb %1</translation>
+    </message>
+    <message>
+        <source>Single values outside: %1</source>
+        <translation>Einzelwerte außerhalb: %1</translation>
+    </message>
+    <message>
+        <source>The records&apos; means</source>
+        <translation>Die Mittelwerte der Messungen</translation>
+    </message>
+    <message>
+        <source>Impacts of the record, records of the group</source>
+        <translation>Schläge der Messung, Messungen der Gruppe</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation (n - 1)</source>
+        <translation>Standardabweichung der Stichprobe (n - 1)</translation>
+    </message>
+    <message>
+        <source>Largest minus smallest</source>
+        <translation>Größter minus kleinster Wert</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation: s / mean</source>
+        <translation>Variationskoeffizient: s / Mittelwert</translation>
+    </message>
+    <message>
+        <source>The records are in different hardness scales: their means do not mix.</source>
+        <translation>Die Messungen sind in verschiedenen Härteskalen: ihre Mittelwerte lassen sich nicht mischen.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Spanne</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>VK</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,32 @@
     </message>
 </context>
 <context>
+    <name>CTableResult</name>
+    <message>
+        <source>Mean outside %1; single values outside: %2</source>
+        <translation>Media fuera de %1; valores individuales fuera: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GroupVerdict</name>
+    <message>
+        <source>No record in a scale with limits</source>
+        <translation>Ninguna medición en una escala con límites</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside their limits</source>
+        <translation>%1 de %2 mediciones fuera de sus límites</translation>
+    </message>
+    <message>
+        <source>%1 of 1 record outside %2</source>
+        <translation>%1 de 1 medición fuera de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside %3</source>
+        <translation>%1 de %2 mediciones fuera de %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Ready</source>
@@ -182,6 +208,57 @@
     </message>
 </context>
 <context>
+    <name>MyLimitsDialog</name>
+    <message>
+        <source>Tolerance limits</source>
+        <translation>Límites de tolerancia</translation>
+    </message>
+    <message>
+        <source>A record passes when its mean lies within the limits of its scale; a value equal to a limit passes. Leave a side empty for a one-sided limit. The limits of a scale take the place of those for all scales.</source>
+        <translation>Una medición es conforme cuando su media está dentro de los límites de su escala; un valor igual a un límite es conforme. Deje un lado vacío para un límite unilateral. Los límites de una escala sustituyen a los de todas las escalas.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Lower limit</source>
+        <translation>Límite inferior</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>Límite superior</translation>
+    </message>
+    <message>
+        <source>All scales</source>
+        <translation>Todas las escalas</translation>
+    </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>Límite inferior %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>Límite superior %1</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number.</source>
+        <translation>«%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>The lower limit is above the upper limit.</source>
+        <translation>El límite inferior es mayor que el superior.</translation>
+    </message>
+</context>
+<context>
     <name>MyPrint</name>
     <message>
         <source>Hardness Test Report</source>
@@ -190,6 +267,81 @@
     <message>
         <source>Print date:</source>
         <translation>Fecha de impresión: </translation>
+    </message>
+</context>
+<context>
+    <name>MyStatisticsBox</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadística</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Limits...</source>
+        <translation>Límites...</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Medición %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>Dentro de %1</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>Fuera de %1</translation>
+    </message>
+    <message>
+        <source>Single values outside: %1</source>
+        <translation>Valores individuales fuera: %1</translation>
+    </message>
+    <message>
+        <source>The records&apos; means</source>
+        <translation>Las medias de las mediciones</translation>
+    </message>
+    <message>
+        <source>Impacts of the record, records of the group</source>
+        <translation>Impactos de la medición, mediciones del grupo</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation (n - 1)</source>
+        <translation>Desviación estándar muestral (n - 1)</translation>
+    </message>
+    <message>
+        <source>Largest minus smallest</source>
+        <translation>Mayor menos menor valor</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation: s / mean</source>
+        <translation>Coeficiente de variación: s / media</translation>
+    </message>
+    <message>
+        <source>The records are in different hardness scales: their means do not mix.</source>
+        <translation>Las mediciones están en escalas de dureza distintas: sus medias no se pueden combinar.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
     </message>
 </context>
 <context>

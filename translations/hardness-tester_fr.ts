@@ -9,6 +9,32 @@
     </message>
 </context>
 <context>
+    <name>CTableResult</name>
+    <message>
+        <source>Mean outside %1; single values outside: %2</source>
+        <translation>Moyenne hors de %1 ; valeurs individuelles hors limites : %2</translation>
+    </message>
+</context>
+<context>
+    <name>GroupVerdict</name>
+    <message>
+        <source>No record in a scale with limits</source>
+        <translation>Aucune mesure dans une échelle avec limites</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside their limits</source>
+        <translation>%1 sur %2 mesures hors de leurs limites</translation>
+    </message>
+    <message>
+        <source>%1 of 1 record outside %2</source>
+        <translation>%1 mesure sur 1 hors de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside %3</source>
+        <translation>%1 sur %2 mesures hors de %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Ready</source>
@@ -68,7 +94,7 @@
     </message>
     <message>
         <source>The instrument did not answer; nothing was downloaded.</source>
-        <translation>L'appareil n'a pas répondu ; rien n'a été téléchargé.</translation>
+        <translation>L&apos;appareil n&apos;a pas répondu ; rien n&apos;a été téléchargé.</translation>
     </message>
     <message>
         <source>Incomplete download: group %1, %2 of %3 records</source>
@@ -76,7 +102,7 @@
     </message>
     <message>
         <source>The instrument was lost after %1 of %2 records; the rest were not downloaded.</source>
-        <translation>La liaison avec l'appareil a été perdue après %1 mesures sur %2 ; les autres n'ont pas été téléchargées.</translation>
+        <translation>La liaison avec l&apos;appareil a été perdue après %1 mesures sur %2 ; les autres n&apos;ont pas été téléchargées.</translation>
     </message>
     <message>
         <source>Archived download: group %1, %2</source>
@@ -96,7 +122,7 @@
     </message>
     <message>
         <source>The chart could not be saved as %1.</source>
-        <translation>Le graphique n'a pas pu être enregistré sous %1.</translation>
+        <translation>Le graphique n&apos;a pas pu être enregistré sous %1.</translation>
     </message>
     <message>
         <source>Saved as %1</source>
@@ -182,6 +208,57 @@
     </message>
 </context>
 <context>
+    <name>MyLimitsDialog</name>
+    <message>
+        <source>Tolerance limits</source>
+        <translation>Limites de tolérance</translation>
+    </message>
+    <message>
+        <source>A record passes when its mean lies within the limits of its scale; a value equal to a limit passes. Leave a side empty for a one-sided limit. The limits of a scale take the place of those for all scales.</source>
+        <translation>Une mesure est conforme lorsque sa moyenne se trouve dans les limites de son échelle ; une valeur égale à une limite est conforme. Laissez un côté vide pour une limite unilatérale. Les limites d&apos;une échelle remplacent celles valables pour toutes les échelles.</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Lower limit</source>
+        <translation>Limite inférieure</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>Limite supérieure</translation>
+    </message>
+    <message>
+        <source>All scales</source>
+        <translation>Toutes les échelles</translation>
+    </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>Limite inférieure %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>Limite supérieure %1</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number.</source>
+        <translation>« %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The lower limit is above the upper limit.</source>
+        <translation>La limite inférieure dépasse la limite supérieure.</translation>
+    </message>
+</context>
+<context>
     <name>MyPrint</name>
     <message>
         <source>Hardness Test Report</source>
@@ -190,6 +267,81 @@
     <message>
         <source>Print date:</source>
         <translation>Date d’impression : </translation>
+    </message>
+</context>
+<context>
+    <name>MyStatisticsBox</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Limits...</source>
+        <translation>Limites...</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Mesure %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>Dans %1</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>Hors de %1</translation>
+    </message>
+    <message>
+        <source>Single values outside: %1</source>
+        <translation>Valeurs hors limites : %1</translation>
+    </message>
+    <message>
+        <source>The records&apos; means</source>
+        <translation>Les moyennes des mesures</translation>
+    </message>
+    <message>
+        <source>Impacts of the record, records of the group</source>
+        <translation>Impacts de la mesure, mesures du groupe</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation (n - 1)</source>
+        <translation>Écart type de l&apos;échantillon (n - 1)</translation>
+    </message>
+    <message>
+        <source>Largest minus smallest</source>
+        <translation>Plus grande moins plus petite valeur</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation: s / mean</source>
+        <translation>Coefficient de variation : s / moyenne</translation>
+    </message>
+    <message>
+        <source>The records are in different hardness scales: their means do not mix.</source>
+        <translation>Les mesures sont dans des échelles de dureté différentes : leurs moyennes ne se combinent pas.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Étendue</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
     </message>
 </context>
 <context>

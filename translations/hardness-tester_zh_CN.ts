@@ -9,6 +9,32 @@
     </message>
 </context>
 <context>
+    <name>CTableResult</name>
+    <message>
+        <source>Mean outside %1; single values outside: %2</source>
+        <translation>平均值超出 %1；超出的单个值：%2</translation>
+    </message>
+</context>
+<context>
+    <name>GroupVerdict</name>
+    <message>
+        <source>No record in a scale with limits</source>
+        <translation>没有记录属于设有限值的标尺</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside their limits</source>
+        <translation>%2 条记录中有 %1 条超出其限值</translation>
+    </message>
+    <message>
+        <source>%1 of 1 record outside %2</source>
+        <translation>1 条记录中有 %1 条超出 %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records outside %3</source>
+        <translation>%2 条记录中有 %1 条超出 %3</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Ready</source>
@@ -182,6 +208,57 @@
     </message>
 </context>
 <context>
+    <name>MyLimitsDialog</name>
+    <message>
+        <source>Tolerance limits</source>
+        <translation>公差限值</translation>
+    </message>
+    <message>
+        <source>A record passes when its mean lies within the limits of its scale; a value equal to a limit passes. Leave a side empty for a one-sided limit. The limits of a scale take the place of those for all scales.</source>
+        <translation>记录的平均值在其标尺的限值内即为合格；等于限值的数值也合格。单边限值请将另一边留空。某一标尺自己的限值优先于适用于所有标尺的限值。</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>标尺</translation>
+    </message>
+    <message>
+        <source>Lower limit</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>Upper limit</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>All scales</source>
+        <translation>所有标尺</translation>
+    </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>%1 下限</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>%1 上限</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number.</source>
+        <translation>“%1”不是数字。</translation>
+    </message>
+    <message>
+        <source>The lower limit is above the upper limit.</source>
+        <translation>下限高于上限。</translation>
+    </message>
+</context>
+<context>
     <name>MyPrint</name>
     <message>
         <source>Hardness Test Report</source>
@@ -190,6 +267,81 @@
     <message>
         <source>Print date:</source>
         <translation>打印日期：</translation>
+    </message>
+</context>
+<context>
+    <name>MyStatisticsBox</name>
+    <message>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>组</translation>
+    </message>
+    <message>
+        <source>Limits...</source>
+        <translation>限值...</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>记录 %1</translation>
+    </message>
+    <message>
+        <source>Within %1</source>
+        <translation>在 %1 之内</translation>
+    </message>
+    <message>
+        <source>Outside %1</source>
+        <translation>超出 %1</translation>
+    </message>
+    <message>
+        <source>Single values outside: %1</source>
+        <translation>超出的单个值：%1</translation>
+    </message>
+    <message>
+        <source>The records&apos; means</source>
+        <translation>各记录的平均值</translation>
+    </message>
+    <message>
+        <source>Impacts of the record, records of the group</source>
+        <translation>记录的冲击次数，组的记录数</translation>
+    </message>
+    <message>
+        <source>Sample standard deviation (n - 1)</source>
+        <translation>样本标准差 (n - 1)</translation>
+    </message>
+    <message>
+        <source>Largest minus smallest</source>
+        <translation>最大值减最小值</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation: s / mean</source>
+        <translation>变异系数：s / 平均值</translation>
+    </message>
+    <message>
+        <source>The records are in different hardness scales: their means do not mix.</source>
+        <translation>这些记录属于不同的硬度标尺：其平均值不能混合计算。</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>变异系数</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "MeasureRecord.h"
 #include "ValueTexts.h"
+#include "Verdict.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -14,6 +15,8 @@ namespace {
 constexpr int kColumns = 10;
 constexpr int kMaterialColumn = 0;
 constexpr int kValuesColumn = 5;
+const QColor kFailedBackground(0x7A, 0x24, 0x24);
+const QString kFailedSign = QStringLiteral("\u2717 ");
 
 // Codes, numbers and dates: short texts that are always shown in full.
 bool isShortColumn(int column)
@@ -41,6 +44,7 @@ QString cellText(const MeasureRecord& rec, int column)
 
 CTableResult::CTableResult(QWidget* parent)
     : QTableWidget(parent)
+    , limits(ToleranceLimits::load())
 {
     setColumnCount(kColumns);
     QStringList headings;
@@ -66,10 +70,39 @@ void CTableResult::showGroup()
     // record whose exchange failed.
     setRowCount(std::max(CurrentGroup.nCount, 0));
     for (int i = 0; i < CurrentGroup.nCount; ++i) {
-        for (int column = 0; column < kColumns; ++column)
-            setItem(i, column, new QTableWidgetItem(cellText(CurrentGroup.pRecords[i], column)));
+        const QString reason = failedText(CurrentGroup.pRecords[i]);
+        // Marked before they go in: a change to an item in the table costs a round of signals.
+        for (int column = 0; column < kColumns; ++column) {
+            auto* cell = new QTableWidgetItem(cellText(CurrentGroup.pRecords[i], column));
+            if (!reason.isEmpty()) {
+                cell->setBackground(kFailedBackground);
+                cell->setToolTip(reason);
+            }
+            setItem(i, column, cell);
+        }
+        // The row number alone, unless the record failed; the headings outlive clearContents.
+        if (!reason.isEmpty() || verticalHeaderItem(i))
+            setVerticalHeaderItem(i, reason.isEmpty() ? nullptr : new QTableWidgetItem(kFailedSign + FormatInteger(i + 1)));
+        if (!reason.isEmpty())
+            verticalHeaderItem(i)->setToolTip(reason);
     }
     fitShortColumns();
+}
+
+void CTableResult::setLimits(const ToleranceLimits& newLimits)
+{
+    limits = newLimits;
+    const int nRow = currentRow();
+    showGroup();
+    selectRow(nRow);  // the row the chart and the statistics show
+}
+
+QString CTableResult::failedText(const MeasureRecord& rec) const
+{
+    const RecordVerdict verdict = JudgeRecord(rec, limits);
+    if (!verdict.bJudged || verdict.bPass)
+        return QString();
+    return tr("Mean outside %1; single values outside: %2").arg(verdict.limit.text()).arg(verdict.nOutside);
 }
 
 void CTableResult::fitShortColumns()
@@ -91,10 +124,15 @@ bool CTableResult::viewportEvent(QEvent* event)
     const QModelIndex index = indexAt(help->pos());
     const QRect cell = visualRect(index);
     // The delegate's own measure, with the margins and padding of the style.
+    QStringList texts;
     if (index.isValid() && itemDelegate(index)->sizeHint(viewOptions(), index).width() > cell.width())
-        QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), cell);
-    else
+        texts << index.data().toString();
+    if (index.isValid() && !index.data(Qt::ToolTipRole).toString().isEmpty())
+        texts << index.data(Qt::ToolTipRole).toString();  // why the record failed
+    if (texts.isEmpty())
         QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), texts.join(QLatin1Char('\n')), viewport(), cell);
     return true;
 }
 

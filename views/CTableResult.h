@@ -1,9 +1,15 @@
 #pragma once
 
+#include "ToleranceLimits.h"
+
 #include <QTableWidget>
+
+struct MeasureRecord;
 
 // Read-only list of the downloaded group: one row per record, ten text columns.
 // A mouse click on any cell reports its row; a cell too narrow for its text shows it as a tooltip.
+// With tolerance limits, a record outside them is marked in red, with a sign in its row heading
+// and the reason as a tooltip (for those who cannot tell the colour).
 class CTableResult : public QTableWidget
 {
     Q_OBJECT
@@ -13,6 +19,8 @@ public:
 
     // Refills the table from CurrentGroup: one row per record, no more.
     void showGroup();
+    // Marks the records of the shown group against these limits (none: no marks).
+    void setLimits(const ToleranceLimits& newLimits);
 
 protected:
     bool viewportEvent(QEvent* event) override;
@@ -27,4 +35,8 @@ private:
     // The short columns as wide as their widest text, heading included, so that they always
     // read in full; material and values share the rest of the width.
     void fitShortColumns();
+    // Why the record failed its limits; empty when it passed or has none.
+    QString failedText(const MeasureRecord& rec) const;
+
+    ToleranceLimits limits;
 };

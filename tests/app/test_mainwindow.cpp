@@ -8,6 +8,7 @@
 #include "ModalAnswerer.h"
 #include "NoPrinters.h"
 #include "MyPrint.h"
+#include "MyStatisticsBox.h"
 #include "MyWndControl.h"
 #include "QHard.h"
 #include "SampleGroup.h"
@@ -15,6 +16,8 @@
 
 #include <QtTest>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -296,6 +299,46 @@ private slots:
         // Save as PDF offers the chart export even with nothing loaded.
         QTest::mouseClick(button(MyWndControl::SavePdf), Qt::LeftButton);
         QCOMPARE(seen, (QStringList{"QPrintPreviewDialog", "QPrintPreviewDialog", "QPrintDialog", "QFileDialog"}));
+    }
+
+    // Failing records marked by colour, a sign and a tooltip, and the group's verdict; once the
+    // limits are cleared in "Limits...", none of it.
+    void qualityMarksFollowTheLimits()
+    {
+        ToleranceLimits::fromText("HRC=58:62 HV=1:2").save();  // no HV record here
+        MainWindow w;
+        MeasureRecord* group = AllocGroup(4);
+        const std::vector<uint16_t> raw[] = {{570, 575}, {580, 620}, {620, 630}, {100}};
+        for (int i = 0; i < 4; ++i)
+            sample::fillRecord(group[i], {0, uint8_t(i < 3 ? 3 : 2)}, raw[i]);  // three HRC, one HB
+        w.slotData(group, DownloadOutcome::whole(4));
+        auto* box = w.findChild<MyStatisticsBox*>();
+        const auto marks = [] {
+            QStringList rows;
+            for (int i = 0; i < pTable->rowCount(); ++i)
+                rows << pTable->model()->headerData(i, Qt::Vertical).toString() + "|"
+                            + pTable->item(i, 8)->toolTip() + "|" + pTable->item(i, 0)->background().color().name();
+            return rows;
+        };
+        QCOMPARE(marks(), (QStringList{"\u2717 1|Mean outside 58-62 HRC; single values outside: 2|#7a2424",
+                                       "2||#000000", "\u2717 3|Mean outside 58-62 HRC; single values outside: 1|#7a2424",
+                                       "4||#000000"}));
+        const QLabel* verdict = box->findChild<QLabel*>("groupVerdict");
+        QVERIFY(!verdict->isHidden());
+        QCOMPARE(verdict->text(), QString("\u2717 2 of 3 records outside 58-62 HRC"));
+
+        QString lowerHrc;
+        ModalAnswerer answerer([&](QWidget* modal) {
+            for (auto* field : modal->findChildren<QLineEdit*>())
+                lowerHrc += QStringList{"Lower limit HRC", "Upper limit HV"}.contains(field->accessibleName()) ? field->text() : "";
+            for (auto* button : modal->findChildren<QPushButton*>())
+                button->text() == "Clear all" ? button->click() : void();
+            acceptDialog(modal);
+        });
+        box->slotEditLimits();
+        QCOMPARE(lowerHrc, QString("258"));  // both limits back from the settings file: HV 2, HRC 58
+        QCOMPARE(marks(), (QStringList{"1||#000000", "2||#000000", "3||#000000", "4||#000000"}));
+        QVERIFY(verdict->isHidden() && ToleranceLimits::load().isEmpty());
     }
 
     // Last, as it leaves a remembered geometry behind.

@@ -7,6 +7,7 @@
 #include "JsonExport.h"
 #include "ProgressReporter.h"
 #include "SimulatedInstrument.h"
+#include "ToleranceLimits.h"
 
 #include <QtTest>
 #include <sys/stat.h>
@@ -63,7 +64,8 @@ private slots:
         QVERIFY(device.openByScan());
         const int nCount = device.collectGroup(1).nReceived;
         MeasureRecord* pRecords = device.takeRecords();
-        const QByteArray csv = CsvDocument(pRecords, nCount), json = JsonDocument(pRecords, nCount, 2);
+        const QByteArray csv = CsvDocument(pRecords, nCount), json = JsonDocument(pRecords, nCount, 2, {}),
+                         judged = JsonDocument(pRecords, nCount, 2, ToleranceLimits::fromText("HL=700:"));  // record 4 fails
         QCOMPARE(SaveCsvFile(windowFile, pRecords, nCount), SaveResult::Saved);
         FreeGroup(pRecords, nCount);
 
@@ -78,6 +80,13 @@ private slots:
         QCOMPARE(runCli("download --simulate -g 2 -f json").out, json);
         QCOMPARE(runCli("download --simulate -g 2 --format json -o", {cliFile}).nExitCode, 0);
         QCOMPARE(fileBytes(cliFile), json);
+        // A rejected part is no program error; the CSV file stays as it was without limits.
+        const Run rejected = runCli("download --simulate -g 2 --limits HL=700: --fail-on-reject");
+        QVERIFY(rejected.nExitCode == kExitRejected && rejected.out == csv);
+        QVERIFY(rejected.err.endsWith("hardness-cli: 1 of 2 records outside \u2265 700 HL.\n"));
+        const Run passed = runCli("download --simulate -g 2 -f json --limits HB=100:200 --limits HL=700: --limits HL=300: --fail-on-reject");
+        QVERIFY(passed.nExitCode == 0 && passed.out != judged);
+        QCOMPARE(runCli("download --simulate -g 2 --limits HL=700: --format json").out, judged);
     }
 
     void jsonRecordFields()
@@ -86,19 +95,22 @@ private slots:
         sample::fillRecord(group[0], {2, 3, 4, 1}, {523, 519, 12345});  // Stainless Steel, HRC, up, DC
         sample::fillRecord(group[1], {12, 9, 5, 8}, {});                // codes beyond the tables
         group[2].fMax = 1234567.0f;
-        const QJsonObject root = QJsonDocument::fromJson(JsonDocument(CurrentGroup.pRecords, 3, 6)).object();
+        const QByteArray document = JsonDocument(CurrentGroup.pRecords, 3, 6, ToleranceLimits::fromText("HRC=50:60"));
+        const QJsonObject root = QJsonDocument::fromJson(document).object();
         const QJsonArray records = root.value("records").toArray();
         QVERIFY(root.value("group").toInt() == 6 && records.size() == 3);
         // The average with six digits, as shown; tenths as exact decimals (52.3, not the float's
-        // 52.29999923706055).
+        // 52.29999923706055); the verdict on the mean, the outlier counted.
         QCOMPARE(QJsonDocument(records.at(0).toObject()).toJson(QJsonDocument::Compact),
-                 QByteArray(R"({"angle":"↑","angleCode":4,"avg":446.233,"date":"2022-09-08",)"
+                 QByteArray(R"({"angle":"↑","angleCode":4,"avg":446.233,"cv":152.983,"date":"2022-09-08",)"
                             R"("material":"Stainless Steel","materialCode":2,"max":1234.5,"min":51.9,)"
-                            R"("no":1,"probe":"DC","probeCode":1,"times":3,"unit":"HRC","unitCode":3,)"
-                            R"("values":[52.3,51.9,1234.5]})"));
-        // A code outside the tables keeps its number; beyond six digits, rounded as in the CSV file.
-        QCOMPARE(records.at(1).toObject().value("materialCode").toInt(), 12);
-        QCOMPARE(records.at(1).toObject().value("values").toArray(), QJsonArray());
+                            R"("no":1,"outside":1,"probe":"DC","probeCode":1,"range":1182.6,"sd":682.659,"times":3,)"
+                            R"("unit":"HRC","unitCode":3,"values":[52.3,51.9,1234.5],"verdict":"fail"})"));
+        // Records without values have no spread, are not judged and leave the group's mean alone.
+        QCOMPARE(QJsonDocument(root.value("summary").toObject()).toJson(QJsonDocument::Compact),
+                 QByteArray(R"({"failed":1,"judged":1,"mean":446.233,"records":3,"sd":null,"verdict":"fail"})"));
+        QVERIFY(records.at(2).toObject().value("sd").isNull() && !records.at(2).toObject().contains("verdict"));
+        // Beyond six digits, rounded as in the CSV file.
         QCOMPARE(records.at(2).toObject().value("max").toDouble(), 1234570.0);
     }
 
@@ -110,9 +122,10 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("error");  // how standard error ends; empty: one error line
         for (const char* line : {"-g 1 --colour", "--group 0", "--group 11", "--group two", "", "-g 1 --format xml",
-                                 "-g 1 extra", "-g 1 -o {dir}/never.csv extra"})
+                                 "-g 1 extra", "-g 1 -o {dir}/never.csv extra", "-g 1 --limits 62:58",
+                                 "-g 1 --limits HRX=1: -o {dir}/old.csv", "-g 1 --fail-on-reject"})
             QTest::newRow(line) << QString("download --simulate %1").arg(line) << 64 << QByteArray();
-        for (const char* line : {"status --simulate --group 1", "upload --simulate", "--simulate"})
+        for (const char* line : {"status --simulate --group 1", "upload --simulate", "--simulate", "status --limits 1:2"})
             QTest::newRow(line) << QString(line) << 64 << QByteArray();
         QTest::newRow("empty group") << "download --simulate -g 3 -f json -o {dir}/old.csv" << 1
                                      << QByteArray("hardness-cli: Group 3 holds no records.\n");

@@ -7,20 +7,6 @@
 #include <cstdlib>
 #include <ctime>
 
-namespace {
-
-// Every code of a table and the first code beyond it.
-template <typename Text>
-QStringList textsUpTo(unsigned nLast, Text text)
-{
-    QStringList texts;
-    for (unsigned code = 0; code <= nLast; ++code)
-        texts << text(code);
-    return texts;
-}
-
-} // namespace
-
 class TestData : public QObject
 {
     Q_OBJECT
@@ -83,18 +69,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("probes") << textsUpTo(8, ProbeText)
-                                << QStringList{"D", "DC", "D15", "C", "G", "DL", "E", "NO", "8"};
-        QTest::newRow("directions") << textsUpTo(5, DirectionText)
-                                    << QStringList{"\u2193", "\u2198", "\u2192", "\u2197", "\u2191", "5"};
-        QTest::newRow("scales") << textsUpTo(7, ScaleText) << QStringList{"HL", "HV", "HB", "HRC", "HS", "HRB", "HRA", ""};
-        QTest::newRow("materials") << textsUpTo(10, [](unsigned c) { return MaterialText(c, {}); })
-                                   << QStringList{"Steel and Cast Steel", "Alloy Tool Steel", "Stainless Steel",
-                                                  "Gray cast iron", "ductile iron", "Cast Aluminum", "Copper-Zinc Alloy",
-                                                  "Copper Tin Alloy", "pure copper", "Forged Steel", ""};
-        QTest::newRow("headings") << textsUpTo(10, [](unsigned c) { return HeadingText(c, {}); })
-                                  << QStringList{"Material", "Angle", "Unit", "Probe", "Times", "Values", "Min", "Max",
-                                                 "Avg", "DateTime", ""};
+        // Both ends of each table and the first code beyond it.
+        QTest::newRow("tables") << QStringList{ProbeText(0), ProbeText(7), ProbeText(8), DirectionText(0), DirectionText(4),
+                                               DirectionText(5), ScaleText(0), ScaleText(6), ScaleText(7), MaterialText(0, {}),
+                                               MaterialText(9, {}), MaterialText(10, {}), HeadingText(9, {}), HeadingText(10, {})}
+                                << QStringList{"D", "NO", "8", "\u2193", "\u2191", "5", "HL", "HRA", "", "Steel and Cast Steel",
+                                               "Forged Steel", "", "DateTime", ""};
         // "%1" with 'g' and six significant digits.
         QTest::newRow("numbers") << QStringList{FormatValue(1234.5678), FormatValue(double(52.3f)), FormatValue(205.0),
                                                 FormatValue(1234567.0), FormatInteger(-12)}
