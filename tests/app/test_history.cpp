@@ -12,13 +12,16 @@
 #include "SimulatedInstrument.h"
 
 #include <QtTest>
+#include <QAccessible>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableView>
 
 #include <qwt_plot_barchart.h>
 
@@ -42,24 +45,35 @@ class TestHistory : public QObject
         return fileBytes(path);
     }
 
-    // Chooses the newest download in Archive > History... and presses the button named action.
-    void useHistory(MainWindow& w, const QString& action)
+    // Chooses the newest download in Archive > History... once listed, and presses the button named
+    // action; returns what assistive technology hears of the history's fields.
+    QStringList useHistory(MainWindow& w, const QString& action)
     {
+        QStringList names;
         ModalAnswerer answerer([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal))
                 box->button(QMessageBox::Yes)->click();  // the confirmation before deleting
             if (auto* history = qobject_cast<MyHistoryDialog*>(modal)) {
-                history->findChild<QTableWidget*>()->setCurrentCell(0, 0);
+                auto* list = history->findChild<QTableView*>();
+                if (QTest::qWaitFor([&] { return list->model()->rowCount() > 0; }, 10000))
+                    list->selectRow(0);
+                for (QWidget* field : {(QWidget*)history->findChild<QLineEdit*>(), (QWidget*)list})
+                    names << QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+                for (QDateEdit* field : history->findChildren<QDateEdit*>())
+                    names << QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
                 for (QPushButton* button : history->findChildren<QPushButton*>()) {
                     if (button->text() == action)
                         button->click();
                 }
+                // Opened (the dialog closes) or deleted (the list is read again).
+                QVERIFY(QTest::qWaitFor([&] { return !history->isVisible() || list->model()->rowCount() == 0; }, 10000));
             }
         });
         for (QAction* item : w.menuBar()->findChildren<QAction*>()) {
             if (item->text() == "History...")
                 item->trigger();
         }
+        return names;
     }
 
     // Group nGroupNumber from the demo instrument, as a user loads it.
@@ -99,7 +113,7 @@ private slots:
         FreeGroup(nullptr, -1);
         pTable->showGroup();
 
-        useHistory(w, "Open");
+        QCOMPARE(useHistory(w, "Open"), (QStringList{"Filter", "Archived downloads", "From date", "To date"}));
         QCOMPARE(CurrentGroup.nCount, nCount);
         QVERIFY(!loadData->isEnabled());
         QCOMPARE(pTable->item(nCount - 1, 0)->text().isEmpty(), false);
