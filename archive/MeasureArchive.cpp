@@ -125,14 +125,13 @@ struct Dialect
 {
     const char* idColumn;
     const char* blobType;
+    const char* blobLiteral;  // bytes given in hexadecimal
 };
 
-const Dialect kSqlite{"id INTEGER PRIMARY KEY AUTOINCREMENT", "BLOB"};
-const Dialect kPostgres{"id BIGSERIAL PRIMARY KEY", "BYTEA"};
+const Dialect kSqlite{"id INTEGER PRIMARY KEY AUTOINCREMENT", "BLOB", "X'%1'"};
+const Dialect kPostgres{"id BIGSERIAL PRIMARY KEY", "BYTEA", "'\\x%1'"};
 
 const char kSqliteBusy[] = "5";  // SQLITE_BUSY
-// Rows per INSERT: few round trips to a server, within SQLite's oldest limit of 999 values.
-constexpr int kRecordsPerInsert = 64;
 // Any number, the same in every program that creates the tables on a PostgreSQL server.
 const char kPostgresSchemaLock[] = "SELECT pg_advisory_xact_lock(48610066)";
 
@@ -518,38 +517,26 @@ MeasureArchive::StoreResult MeasureArchive::store(const QDateTime& downloadedAt,
     return StoreResult::Stored;
 }
 
-// Several records per statement: a server far away costs one round trip for each.
+// All records in one statement, written out: a server far away costs one round trip, and the
+// driver's formatting of bound values would cost more than the statement. Every value is a
+// number or hexadecimal bytes.
 bool MeasureArchive::insertRecords(qint64 nId, const MeasureRecord* pRecords, int nCount)
 {
-    const QString row = QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    QSqlQuery insert(database());
-    int nPrepared = 0;
+    const Dialect& dialect = where.kind == ArchiveLocation::Kind::Sqlite ? kSqlite : kPostgres;
+    QString statement = QStringLiteral("INSERT INTO records (download_id, position, material, unit, angle, times, probe, "
+                                       "min_value, max_value, avg_value, value_bytes, measured_at, measured_on) VALUES ");
     QPair<qint64, qint64> lastDate;
-    for (int nFirst = 0; nFirst < nCount; nFirst += kRecordsPerInsert) {
-        const int nRows = std::min(kRecordsPerInsert, nCount - nFirst);
-        if (nRows != nPrepared) {
-            QStringList rows;
-            for (int i = 0; i < nRows; ++i)
-                rows << row;
-            insert.prepare(QStringLiteral("INSERT INTO records (download_id, position, material, unit, angle, times, "
-                                          "probe, min_value, max_value, avg_value, value_bytes, measured_at, "
-                                          "measured_on) VALUES ") + rows.join(QStringLiteral(", ")));
-            nPrepared = nRows;
-        }
-        int nColumn = 0;
-        for (int i = nFirst; i < nFirst + nRows; ++i) {
-            const MeasureRecord& rec = pRecords[i];
-            for (const QVariant& value :
-                 {QVariant(nId), QVariant(i), QVariant(rec.nMaterial), QVariant(rec.nUnit), QVariant(rec.nAngle),
-                  QVariant(rec.pValues ? rec.nTimes : 0), QVariant(rec.nProbe), QVariant(double(rec.fMin)),
-                  QVariant(double(rec.fMax)), QVariant(double(rec.fAvg)), QVariant(valueBytes(rec)),
-                  QVariant(qint64(rec.tDate)), QVariant(calendarDate(rec.tDate, lastDate))})
-                insert.bindValue(nColumn++, value);
-        }
-        if (!exec(insert))
-            return false;
+    for (int i = 0; i < nCount; ++i) {
+        const MeasureRecord& rec = pRecords[i];
+        QString row = QStringLiteral("(%1, %2, %3, %4, %5, %6, %7, ").arg(nId).arg(i).arg(rec.nMaterial).arg(rec.nUnit)
+                          .arg(rec.nAngle).arg(rec.pValues ? rec.nTimes : 0).arg(rec.nProbe);
+        for (float f : {rec.fMin, rec.fMax, rec.fAvg})
+            row += QString::number(double(f), 'g', 9) + QStringLiteral(", ");
+        row += QString::fromLatin1(dialect.blobLiteral).arg(QString::fromLatin1(valueBytes(rec).toHex()));
+        row += QStringLiteral(", %1, %2)").arg(qint64(rec.tDate)).arg(calendarDate(rec.tDate, lastDate));
+        statement += (i == 0 ? QString() : QStringLiteral(", ")) + row;
     }
-    return true;
+    return nCount == 0 || exec(statement);
 }
 
 QString MeasureArchive::downloadColumns() const
