@@ -138,6 +138,7 @@ MyHistoryDialog::MyHistoryDialog(BackgroundArchive& readArchive, BackgroundArchi
     pList->horizontalHeader()->setStretchLastSection(true);
     pList->horizontalHeader()->setResizeContentsPrecision(100);  // widths from the first rows
     pStatus->setAccessibleName(tr("Archive status"));
+    pStatus->setObjectName(QStringLiteral("status"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     pOpen = buttons->addButton(tr("Open"), QDialogButtonBox::AcceptRole);

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QPair>
 #include <QSet>
+#include <QStorageInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -29,6 +30,7 @@ namespace {
 QAtomicInteger<quint32> nConnectionSerial;
 
 const char kSqliteFull[] = "13";     // SQLITE_FULL
+constexpr qint64 kFullBelow = 1 << 20;  // bytes free
 const char kSqliteCantOpen[] = "14";  // SQLITE_CANTOPEN
 
 // The first meaningful line of the driver's words: the server's own, else Qt's.
@@ -36,6 +38,7 @@ QString errorLine(const QSqlError& sqlError)
 {
     if (sqlError.nativeErrorCode() == QLatin1String(kSqliteFull))
         return QStringLiteral("the disk is full.");
+
     const QString text = sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText();
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         const QString simple = line.simplified();
@@ -92,15 +95,26 @@ float* valuesFromBytes(const QByteArray& bytes, int nTimes)
     return pValues;
 }
 
-// The hardness scales of the records, in the order of their codes.
-QString scalesOf(const MeasureRecord* pRecords, int nCount)
+// The codes one field of the records holds, in order.
+QVector<unsigned> codesOf(const MeasureRecord* pRecords, int nCount, uint8_t MeasureRecord::*field)
 {
     bool bUsed[256] = {};
     for (int i = 0; i < nCount; ++i)
-        bUsed[pRecords[i].nUnit] = true;
-    QStringList scales;
+        bUsed[pRecords[i].*field] = true;
+    QVector<unsigned> codes;
     for (unsigned code = 0; code < 256; ++code) {
-        if (bUsed[code] && !ScaleText(code).isEmpty())
+        if (bUsed[code])
+            codes << code;
+    }
+    return codes;
+}
+
+// The hardness scales of the records, in the order of their codes: "HRC, HB".
+QString scalesOf(const MeasureRecord* pRecords, int nCount)
+{
+    QStringList scales;
+    for (unsigned code : codesOf(pRecords, nCount, &MeasureRecord::nUnit)) {
+        if (!ScaleText(code).isEmpty())
             scales << ScaleText(code);
     }
     return scales.join(QStringLiteral(", "));
@@ -109,14 +123,9 @@ QString scalesOf(const MeasureRecord* pRecords, int nCount)
 // The material codes of the records, as kept with each download: "0 3 5".
 QString materialCodesOf(const MeasureRecord* pRecords, int nCount)
 {
-    bool bUsed[256] = {};
-    for (int i = 0; i < nCount; ++i)
-        bUsed[pRecords[i].nMaterial] = true;
     QStringList codes;
-    for (unsigned code = 0; code < 256; ++code) {
-        if (bUsed[code])
-            codes << QString::number(code);
-    }
+    for (unsigned code : codesOf(pRecords, nCount, &MeasureRecord::nMaterial))
+        codes << QString::number(code);
     return codes.join(QLatin1Char(' '));
 }
 
@@ -187,7 +196,10 @@ QSqlDatabase MeasureArchive::database() const
 
 bool MeasureArchive::fail(const QString& text)
 {
-    error = QStringLiteral("Archive %1: %2").arg(where.displayName(), text);
+    // SQLite reports some writes that found no room as a disk I/O error.
+    const bool bFull = where.kind == ArchiveLocation::Kind::Sqlite && text == QLatin1String("disk I/O error") &&
+                       QStorageInfo(QFileInfo(where.filePath).absolutePath()).bytesAvailable() < kFullBelow;
+    error = QStringLiteral("Archive %1: %2").arg(where.displayName(), bFull ? QStringLiteral("the disk is full.") : text);
     return false;
 }
 
@@ -195,9 +207,19 @@ bool MeasureArchive::open(const ArchiveLocation& location, Mode mode)
 {
     where = location;
     bReadOnly = mode == Mode::ReadOnly;
+    const bool bSqlite = where.kind == ArchiveLocation::Kind::Sqlite;
+    const bool bNewFile = bSqlite && !QFileInfo::exists(where.filePath);
     bOpen = openConnection() && setUpConnection() && checkSchema() && (bReadOnly || createOrConvert());
-    if (!bOpen)
+    if (!bOpen) {
         database().close();
+        // A file made here that never became an archive (a full disk) goes, with the files SQLite
+        // keeps beside it. Tables would take pages beyond the first, in the file or in its log.
+        const QString log = where.filePath + QStringLiteral("-wal");
+        if (bNewFile && QFileInfo(where.filePath).size() <= 4096 && (!QFile::exists(log) || QFileInfo(log).size() == 0)) {
+            for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+                QFile::remove(where.filePath + QLatin1String(suffix));
+        }
+    }
     return bOpen;
 }
 
@@ -429,6 +451,9 @@ bool MeasureArchive::convertToCalendarDates()
 
 bool MeasureArchive::exec(QSqlQuery& query)
 {
+    // A statement the server could not prepare (a lock time-out) fails with the server's reason.
+    if (query.lastError().isValid())
+        return fail(errorLine(query.lastError()));
     return query.exec() || fail(errorLine(query.lastError()));
 }
 

@@ -50,34 +50,41 @@ class TestHistory : public QObject
         return fileBytes(path);
     }
 
-    // Chooses the newest download in Archive > History... once listed, and presses the button named
-    // action; returns what assistive technology hears of the history's fields.
-    QStringList useHistory(MainWindow& w, const QString& action)
+    // Opens Archive > History... and hands the dialog to use; confirmations are answered Yes.
+    void useHistory(MainWindow& w, const std::function<void(MyHistoryDialog*)>& use)
     {
-        QStringList names;
         ModalAnswerer answerer([&](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal))
-                box->button(QMessageBox::Yes)->click();  // the confirmation before deleting
-            if (auto* history = qobject_cast<MyHistoryDialog*>(modal)) {
-                auto* list = history->findChild<QTableView*>();
-                if (QTest::qWaitFor([&] { return list->model()->rowCount() > 0; }, 10000))
-                    list->selectRow(0);
-                for (QWidget* field : {(QWidget*)history->findChild<QLineEdit*>(), (QWidget*)list})
-                    names << QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
-                for (QDateEdit* field : history->findChildren<QDateEdit*>())
-                    names << QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
-                for (QPushButton* button : history->findChildren<QPushButton*>()) {
-                    if (button->text() == action)
-                        button->click();
-                }
-                // Opened (the dialog closes) or deleted (the list is read again).
-                QVERIFY(QTest::qWaitFor([&] { return !history->isVisible() || list->model()->rowCount() == 0; }, 10000));
-            }
+                box->button(QMessageBox::Yes)->click();
+            if (auto* history = qobject_cast<MyHistoryDialog*>(modal))
+                use(history);
         });
         for (QAction* item : w.menuBar()->findChildren<QAction*>()) {
             if (item->text() == "History...")
                 item->trigger();
         }
+    }
+
+    // Chooses the newest download once listed and presses the button named action; returns what
+    // assistive technology hears of the history's fields.
+    QStringList useNewest(MainWindow& w, const QString& action)
+    {
+        QStringList names;
+        useHistory(w, [&](MyHistoryDialog* history) {
+            auto* list = history->findChild<QTableView*>();
+            if (QTest::qWaitFor([&] { return list->model()->rowCount() > 0; }, 10000))
+                list->selectRow(0);
+            for (QWidget* field : history->findChildren<QWidget*>()) {
+                if (!field->accessibleName().isEmpty())
+                    names << QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+            }
+            for (QPushButton* button : history->findChildren<QPushButton*>()) {
+                if (button->text() == action)
+                    button->click();
+            }
+            // Opened (the dialog closes) or deleted (the list is read again).
+            QVERIFY(QTest::qWaitFor([&] { return !history->isVisible() || list->model()->rowCount() == 0; }, 10000));
+        });
         return names;
     }
 
@@ -118,7 +125,7 @@ private slots:
         FreeGroup(nullptr, -1);
         pTable->showGroup();
 
-        QCOMPARE(useHistory(w, "Open"), (QStringList{"Filter", "Archived downloads", "From date", "To date"}));
+        QCOMPARE(useNewest(w, "Open"), (QStringList{"Filter", "From date", "To date", "Archived downloads", "Archive status"}));
         QCOMPARE(CurrentGroup.nCount, nCount);
         QVERIFY(!loadData->isEnabled());
         QCOMPARE(pTable->item(nCount - 1, 0)->text().isEmpty(), false);
@@ -128,7 +135,7 @@ private slots:
         QCOMPARE(int(chart->dataSize()), CurrentGroup.pRecords[0].nTimes + 1);
         QCOMPARE(savedCsv(w, "opened.csv"), csv);
 
-        useHistory(w, "Delete...");
+        useNewest(w, "Delete...");
         QVERIFY(archive.list(downloads) && downloads.isEmpty());
         FreeGroup(nullptr, -1);
     }
@@ -159,20 +166,13 @@ private slots:
         QVERIFY(w.statusBar()->currentMessage().contains(" :Not archived: "));
 
         QStringList shown;
-        ModalAnswerer answerer([&](QWidget* modal) {
-            auto* history = qobject_cast<MyHistoryDialog*>(modal);
-            QLabel* status = nullptr;
-            for (QLabel* label : modal->findChildren<QLabel*>())
-                status = label->accessibleName() == "Archive status" ? label : status;
+        useHistory(w, [&](MyHistoryDialog* history) {
+            auto* status = history->findChild<QLabel*>("status");
             QSignalSpy loaded(history, &MyHistoryDialog::sigLoaded);
             shown << status->text();
             if (loaded.wait(10000))
                 shown << status->text();
         });
-        for (QAction* item : w.menuBar()->findChildren<QAction*>()) {
-            if (item->text() == "History...")
-                item->trigger();
-        }
         QCOMPARE(shown, (QStringList{"Loading...", problem}));
         settings.remove("archive/url");
         close(fd);

@@ -6,9 +6,7 @@
 
 #include <memory>
 
-#include <netinet/in.h>
 #include <pwd.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 // A throwaway PostgreSQL server in a temporary folder, reachable through a Unix socket there and
@@ -33,7 +31,7 @@ public:
             problem = "cannot hand the server folder to the postgres user";
             return;
         }
-        nPort = freePort();
+        nPort = 20000 + getpid() % 20000;  // one server per process, apart from other processes'
         const QString options = QString("-k %1 -c listen_addresses=127.0.0.1 -p %2").arg(socketDir()).arg(nPort);
         bRunning = run("initdb", {"-D", dataDir(), "-A", "trust", "-U", "postgres"}) &&
                    run("pg_ctl", {"-D", dataDir(), "-l", dir.filePath("log"), "-w", "-o", options, "start"});
@@ -72,19 +70,6 @@ public:
     }
 
 private:
-    static int freePort()
-    {
-        const int fd = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        const bool bOk = bind(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
-                         getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0;
-        close(fd);
-        return bOk ? ntohs(address.sin_port) : 54329;
-    }
-
     QStringList psqlArguments(const QString& database, const QString& statement) const
     {
         return {"-q", "-v", "ON_ERROR_STOP=1", "-h", socketDir(), "-p", QString::number(nPort), "-U", "postgres",
