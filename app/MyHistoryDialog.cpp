@@ -56,6 +56,8 @@ QVector<HistoryRow> historyRows(const QVector<ArchivedDownload>& downloads)
     return rows;
 }
 
+constexpr int kWidestColumn = 240;  // pixels
+
 } // namespace
 
 // The downloads the filter lets through, read straight from the rows.
@@ -69,7 +71,7 @@ public:
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (role != Qt::DisplayRole || !index.isValid())
+        if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid())
             return QVariant();
         return rows.at(shown.at(index.row())).texts[index.column()];
     }
@@ -205,6 +207,9 @@ void MyHistoryDialog::reload()
         }
         applyFilter();
         pList->resizeColumnsToContents();
+        // A long list of materials or a device path leaves room for the rest; its tool tip shows it all.
+        for (int column = 0; column < ColumnCount; ++column)
+            pList->setColumnWidth(column, std::min(pList->columnWidth(column), kWidestColumn));
         emit sigLoaded();
     });
 }

@@ -11,23 +11,11 @@ namespace {
 
 struct Result { int nExitCode = -1; QByteArray out, err; };
 
-struct Run
-{
-    QString folder;           // working folder, home and settings folder of the run
-    QString zone = "UTC";
-    bool bUnprivileged = false;  // as root: as nobody, for whom file permissions count
-};
-
-Result cli(const QStringList& arguments, const Run& run)
+// As root, bUnprivileged runs it as nobody, for whom file permissions count.
+Result cli(const QStringList& arguments, bool bUnprivileged = false)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TZ", run.zone);
-    environment.insert("HOME", run.folder + "/home");
-    environment.insert("XDG_CONFIG_HOME", run.folder + "/config");
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(run.folder);
-    if (run.bUnprivileged && geteuid() == 0)
+    if (bUnprivileged && geteuid() == 0)
         process.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", HARDNESS_CLI} + arguments);
     else
         process.start(HARDNESS_CLI, arguments);
@@ -36,11 +24,14 @@ Result cli(const QStringList& arguments, const Run& run)
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-// The settings file both programs read, naming the archive.
-bool configure(const QString& folder, const QString& url)
+// The runs that follow work in folder, their home and settings folders in it, the settings file
+// naming url as the archive.
+bool settle(const QString& folder, const QString& url)
 {
-    return QDir().mkpath(folder + "/config/hardness-tester") &&
-           writeFile(folder + "/config/hardness-tester/hardness-tester.conf", "[archive]\nurl=" + url.toUtf8() + "\n");
+    qputenv("HOME", (folder + "/home").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (folder + "/config").toUtf8());
+    return QDir::setCurrent(folder) && QDir().mkpath("home") && QDir().mkpath("config/hardness-tester") &&
+           writeFile("config/hardness-tester/hardness-tester.conf", "[archive]\nurl=" + url.toUtf8() + "\n");
 }
 
 } // namespace
@@ -54,33 +45,28 @@ private slots:
     void downloadListExportRoundTrip()
     {
         QTemporaryDir dir;
-        Run run{dir.path(), "Pacific/Kiritimati"};
-        QVERIFY(configure(dir.path(), "lab.sqlite"));  // next to the settings file
+        QVERIFY(settle(dir.path(), "lab.sqlite"));  // next to the settings file
+        qputenv("TZ", "Pacific/Kiritimati");
         auto download = [&](const QString& group, const QStringList& more = {}) {
-            return cli(QStringList{"download", "--simulate", "-g", group} + more, run);
+            return cli(QStringList{"download", "--simulate", "-g", group} + more);
         };
         const Result csv = download("1"), json = download("2", {"-f", "json"});
         QVERIFY(csv.nExitCode == 0 && json.nExitCode == 0);
         QCOMPARE(download("4", {"--no-archive"}).nExitCode, 0);
-        run.zone = "America/New_York";
+        qputenv("TZ", "America/New_York");
         QCOMPARE(download("1").nExitCode, 0);
         QVERIFY(download("1").err.endsWith("already in the archive as download 1; not stored again.\n"));
 
-        const QString archive = dir.filePath("config/hardness-tester/lab.sqlite");
-        for (const char* folder : {"", "/config", "/config/hardness-tester"})
-            QVERIFY(chmod(qPrintable(dir.path() + folder), 0555) == 0);
-        QVERIFY(chmod(qPrintable(archive), 0444) == 0);
-        run.bUnprivileged = true;
-        const Result list = cli({"archive", "list", "--format", "json"}, run);
+        for (const char* path : {".", "config", "config/hardness-tester", "config/hardness-tester/lab.sqlite"})
+            QVERIFY(chmod(path, 0555) == 0);
+        const Result list = cli({"archive", "list", "--format", "json"}, true);
         const QJsonArray downloads = QJsonDocument::fromJson(list.out).object().value("downloads").toArray();
         QCOMPARE(downloads.size(), 2);
         QCOMPARE(downloads.at(0).toObject().value("group").toInt(), 2);  // newest first
-        QCOMPARE(cli({"archive", "list"}, run).out.count('\n'), 3);  // heading and two lines
-        QCOMPARE(cli({"archive", "export", "2", "--format", "json"}, run).out, json.out);
-        QCOMPARE(cli({"archive", "export", "1"}, run).out, csv.out);
-        QCOMPARE(QDir(dir.filePath("config/hardness-tester")).entryList(QDir::Files),
-                 (QStringList{"hardness-tester.conf", "lab.sqlite"}));
-        chmod(qPrintable(dir.path()), 0700);
+        QCOMPARE(cli({"archive", "list"}, true).out.count('\n'), 3);  // heading and two lines
+        QCOMPARE(cli({"archive", "export", "2", "--format", "json"}, true).out, json.out);
+        QCOMPARE(cli({"archive", "export", "1"}, true).out, csv.out);
+        QCOMPARE(QDir("config/hardness-tester").entryList(QDir::Files), (QStringList{"hardness-tester.conf", "lab.sqlite"}));
     }
 
     // A location that is not exactly one archive: one line naming what is wrong, exit code 74, no
@@ -112,16 +98,15 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString output = dir.filePath("out.csv");
-        QVERIFY(writeFile(dir.filePath("notes.txt"), "NO,Material\n") && QDir(dir.path()).mkdir("home"));
         url.replace("$dir", dir.path());
-        QVERIFY(configure(dir.path(), bSetting ? url : QString()));
+        QVERIFY(settle(dir.path(), bSetting ? url : QString()) && writeFile("notes.txt", "NO,Material\n"));
         const QStringList location = bSetting ? QStringList() : QStringList{"--archive", url};
         QList<QStringList> commands{{"archive", "list"}, {"archive", "export", "1"}};
         if (!bReadOnly)
             commands.append({"download", "--simulate", "-g", "1", "-o", output});
         const QByteArray before = toolOutput("find", {dir.path()});
         for (const QStringList& command : commands) {
-            const Result run = cli(command + location, {dir.path()});
+            const Result run = cli(command + location);
             QCOMPARE(run.nExitCode, 74);
             QCOMPARE(run.err.count('\n'), 1);
             QVERIFY2(run.err.startsWith("hardness-cli: ") && run.err.contains(message.replace("$dir", dir.path()).toUtf8()) &&
