@@ -18,6 +18,8 @@
 #include <QTimeZone>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 namespace {
 
 // One download as the list shows it, with what the filter looks at.
@@ -25,33 +27,44 @@ struct HistoryRow
 {
     ArchivedDownload download;
     QDate localDate;
-    QString texts[MyHistoryDialog::ColumnCount];
+    QString texts[MyHistoryDialog::ColumnCount];  // but Averages
     QString searchText;  // every text, case-folded
 };
 
 // Made on the archive's thread, so that 20,000 downloads cost the window nothing.
 QVector<HistoryRow> historyRows(const QVector<ArchivedDownload>& downloads)
 {
-    // The zone's rules in memory: the C library would read the zone file for every download.
+    // The zone's rules in memory, asked once per hour of downloads (the list is in time order):
+    // the C library would read the zone file for every download.
     const QTimeZone zone = QTimeZone::systemTimeZone();
+    constexpr qint64 kHourMs = 3600 * 1000, kDayMs = 24 * kHourMs;
+    qint64 nHour = -1, nOffsetMs = 0;
     QVector<HistoryRow> rows(downloads.size());
     for (int i = 0; i < downloads.size(); ++i) {
         HistoryRow& row = rows[i];
         const ArchivedDownload& d = row.download = downloads.at(i);
-        const QDateTime local = d.downloadedAt.addSecs(zone.offsetFromUtc(d.downloadedAt));
-        row.localDate = local.date();
-        const QTime time = local.time();
-        row.texts[MyHistoryDialog::DownloadedAt] =
-            QString::asprintf("%04d/%02d/%02d %02d:%02d:%02d", row.localDate.year(), row.localDate.month(),
-                              row.localDate.day(), time.hour(), time.minute(), time.second());
+        const qint64 ms = d.downloadedAt.toMSecsSinceEpoch();
+        if (ms / kHourMs != nHour) {
+            nHour = ms / kHourMs;
+            nOffsetMs = 1000LL * zone.offsetFromUtc(d.downloadedAt);
+        }
+        const qint64 local = ms + nOffsetMs;
+        const qint64 nDay = local >= 0 ? local / kDayMs : (local + 1) / kDayMs - 1;
+        const int nSecond = int((local - nDay * kDayMs) / 1000);
+        row.localDate = QDate::fromJulianDay(QDate(1970, 1, 1).toJulianDay() + nDay);
+        char text[32];
+        std::snprintf(text, sizeof text, "%04d/%02d/%02d %02d:%02d:%02d", row.localDate.year(), row.localDate.month(),
+                      row.localDate.day(), nSecond / 3600, nSecond / 60 % 60, nSecond % 60);
+        row.texts[MyHistoryDialog::DownloadedAt] = QString::fromLatin1(text);
         row.texts[MyHistoryDialog::Group] = QString::number(d.nGroupNumber);
         row.texts[MyHistoryDialog::Records] = QString::number(d.nRecordCount);
         row.texts[MyHistoryDialog::Scales] = d.scales;
         row.texts[MyHistoryDialog::Materials] = d.materials;
-        row.texts[MyHistoryDialog::Averages] = QStringLiteral("%1 - %2").arg(FormatValue(d.fAvgMin), FormatValue(d.fAvgMax));
+        // The averages are written when shown: the filter does not look at them.
         row.texts[MyHistoryDialog::Device] = d.devicePath;
-        QStringList texts(std::begin(row.texts), std::end(row.texts));
-        row.searchText = texts.join(QLatin1Char('\n')).toCaseFolded();
+        for (const QString& text : row.texts)
+            row.searchText += text + QLatin1Char('\n');
+        row.searchText = row.searchText.toCaseFolded();
     }
     return rows;
 }
@@ -73,7 +86,10 @@ public:
     {
         if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid())
             return QVariant();
-        return rows.at(shown.at(index.row())).texts[index.column()];
+        const HistoryRow& row = rows.at(shown.at(index.row()));
+        if (index.column() == Averages)
+            return FormatValue(row.download.fAvgMin) + QStringLiteral(" - ") + FormatValue(row.download.fAvgMax);
+        return row.texts[index.column()];
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
