@@ -13,10 +13,13 @@
 #include <QSet>
 #include <QStorageInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QThread>
+#include <QTimeZone>
 #include <QUrl>
 #include <QVariant>
 #include <QtEndian>
@@ -48,19 +51,29 @@ QString errorLine(const QSqlError& sqlError)
     return QStringLiteral("unknown error.");
 }
 
-// A record's stored date as the calendar date it stands for, yyyymmdd; 0 for a record whose
-// reading failed (tDate 0). lastDate spares the time-zone look-up for the next record of the
-// same date.
-qint64 calendarDate(qint64 tDate, QPair<qint64, qint64>& last)
+// Records' stored dates (tDate, a local midnight) as the calendar dates they stand for,
+// yyyymmdd; 0 for a record whose reading failed (tDate 0). The zone's rules are asked in memory,
+// and once for a run of records of one date: the C library would look at the zone file each time.
+class CalendarDates
 {
-    if (tDate == 0)
-        return 0;
-    if (last.first != tDate) {
-        const QDate date = QDateTime::fromSecsSinceEpoch(tDate, Qt::LocalTime).date();
-        last = {tDate, date.year() * 10000 + date.month() * 100 + date.day()};
+public:
+    qint64 of(qint64 tDate)
+    {
+        if (tDate == 0)
+            return 0;
+        if (tDate != nLast) {
+            const QDateTime instant = QDateTime::fromSecsSinceEpoch(tDate, Qt::UTC);
+            const QDate date = instant.addSecs(zone.offsetFromUtc(instant)).date();
+            nLast = tDate;
+            nDate = date.year() * 10000 + date.month() * 100 + date.day();
+        }
+        return nDate;
     }
-    return last.second;
-}
+
+private:
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    qint64 nLast = 0, nDate = 0;
+};
 
 qint64 localMidnight(qint64 nDate, QPair<qint64, qint64>& last)
 {
@@ -159,7 +172,7 @@ QString groupContentHash(int nGroupNumber, const MeasureRecord* pRecords, int nC
         std::memcpy(&bits, &f, 4);
         add(bits);
     };
-    QPair<qint64, qint64> lastDate;
+    CalendarDates dates;
     add(nGroupNumber);
     add(nCount);
     for (int i = 0; i < nCount; ++i) {
@@ -168,7 +181,7 @@ QString groupContentHash(int nGroupNumber, const MeasureRecord* pRecords, int nC
             add(code);
         for (float f : {rec.fMin, rec.fMax, rec.fAvg})
             addFloat(f);
-        add(calendarDate(rec.tDate, lastDate));
+        add(dates.of(rec.tDate));
         hash.addData(valueBytes(rec));
     }
     return QString::fromLatin1(hash.result().toHex());
@@ -432,7 +445,7 @@ bool MeasureArchive::convertToCalendarDates()
             update.addBindValue(value);
         if (!exec(update))
             return false;
-        QPair<qint64, qint64> lastDate;
+        CalendarDates calendar;
         QSet<qint64> dates;
         update.prepare(QStringLiteral("UPDATE records SET measured_on = ? WHERE download_id = ? AND measured_at = ?"));
         for (int i = 0; i < group.count(); ++i) {
@@ -440,7 +453,7 @@ bool MeasureArchive::convertToCalendarDates()
             if (dates.contains(tDate))
                 continue;
             dates.insert(tDate);
-            for (const QVariant& value : {QVariant(calendarDate(tDate, lastDate)), QVariant(download.nId), QVariant(tDate)})
+            for (const QVariant& value : {QVariant(calendar.of(tDate)), QVariant(download.nId), QVariant(tDate)})
                 update.addBindValue(value);
             if (!exec(update))
                 return false;
@@ -481,14 +494,23 @@ void MeasureArchive::rollback()
     QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
 }
 
+// Statements are written out whole: a server far away costs one round trip for each, where a
+// prepared statement costs three. The hash holds hexadecimal digits and '-' only.
 qint64 MeasureArchive::downloadWithHash(const QString& hash)
 {
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT id FROM downloads WHERE content_hash = ?"));
-    query.addBindValue(hash);
-    if (!exec(query))
+    if (!query.exec(QStringLiteral("SELECT id FROM downloads WHERE content_hash = '%1'").arg(hash))) {
+        fail(errorLine(query.lastError()));
         return -1;
+    }
     return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+QString MeasureArchive::textLiteral(const QString& text) const
+{
+    QSqlField field(QString(), QVariant::String);
+    field.setValue(text);
+    return database().driver()->formatValue(field);
 }
 
 MeasureArchive::StoreResult MeasureArchive::store(const QDateTime& downloadedAt, const QString& devicePath,
@@ -513,26 +535,26 @@ MeasureArchive::StoreResult MeasureArchive::store(const QDateTime& downloadedAt,
         fAvgMin = i == 0 ? pRecords[i].fAvg : std::min(fAvgMin, pRecords[i].fAvg);
         fAvgMax = i == 0 ? pRecords[i].fAvg : std::max(fAvgMax, pRecords[i].fAvg);
     }
+    const bool bPostgres = where.kind == ArchiveLocation::Kind::Postgres;
+    const QStringList values{QString::number(downloadedAt.toMSecsSinceEpoch()), textLiteral(devicePath),
+                             QString::number(nGroupNumber), QString::number(nCount),
+                             textLiteral(scalesOf(pRecords, nCount)), QString::number(double(fAvgMin), 'g', 17),
+                             QString::number(double(fAvgMax), 'g', 17), QLatin1Char('\'') + hash + QLatin1Char('\''),
+                             textLiteral(materialCodesOf(pRecords, nCount))};
     QSqlQuery insert(database());
-    insert.prepare(QStringLiteral("INSERT INTO downloads (downloaded_at, device_path, group_number, record_count, "
-                                  "scales, avg_min, avg_max, content_hash, materials) "
-                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant(downloadedAt.toMSecsSinceEpoch()), QVariant(devicePath), QVariant(nGroupNumber), QVariant(nCount),
-          QVariant(scalesOf(pRecords, nCount)), QVariant(double(fAvgMin)), QVariant(double(fAvgMax)), QVariant(hash),
-          QVariant(materialCodesOf(pRecords, nCount))})
-        insert.addBindValue(value);
-    if (!exec(insert)) {
+    if (!insert.exec(QStringLiteral("INSERT INTO downloads (downloaded_at, device_path, group_number, record_count, "
+                                    "scales, avg_min, avg_max, content_hash, materials) VALUES (%1)%2")
+                         .arg(values.join(QStringLiteral(", ")), bPostgres ? QStringLiteral(" RETURNING id") : QString()))) {
         // Another writer stored the same content a moment ago (PostgreSQL does not wait for it).
-        const QString insertError = error;
+        const QString insertError = errorLine(insert.lastError());
         rollback();
         nId = downloadWithHash(hash);
         if (pId)
             *pId = nId;
-        error = insertError;
+        fail(insertError);
         return nId > 0 ? StoreResult::Duplicate : StoreResult::Failed;
     }
-    nId = downloadWithHash(hash);
+    nId = bPostgres ? (insert.next() ? insert.value(0).toLongLong() : 0) : insert.lastInsertId().toLongLong();
     if (nId <= 0 || !insertRecords(nId, pRecords, nCount) || !commit()) {
         rollback();
         return StoreResult::Failed;
@@ -550,15 +572,15 @@ bool MeasureArchive::insertRecords(qint64 nId, const MeasureRecord* pRecords, in
     const Dialect& dialect = where.kind == ArchiveLocation::Kind::Sqlite ? kSqlite : kPostgres;
     QString statement = QStringLiteral("INSERT INTO records (download_id, position, material, unit, angle, times, probe, "
                                        "min_value, max_value, avg_value, value_bytes, measured_at, measured_on) VALUES ");
-    QPair<qint64, qint64> lastDate;
+    CalendarDates dates;
     for (int i = 0; i < nCount; ++i) {
         const MeasureRecord& rec = pRecords[i];
         QString row = QStringLiteral("(%1, %2, %3, %4, %5, %6, %7, ").arg(nId).arg(i).arg(rec.nMaterial).arg(rec.nUnit)
                           .arg(rec.nAngle).arg(rec.pValues ? rec.nTimes : 0).arg(rec.nProbe);
-        for (float f : {rec.fMin, rec.fMax, rec.fAvg})
-            row += QString::number(double(f), 'g', 9) + QStringLiteral(", ");
+        for (float f : {rec.fMin, rec.fMax, rec.fAvg})  // the float's exact value
+            row += QString::number(double(f), 'g', 17) + QStringLiteral(", ");
         row += QString::fromLatin1(dialect.blobLiteral).arg(QString::fromLatin1(valueBytes(rec).toHex()));
-        row += QStringLiteral(", %1, %2)").arg(qint64(rec.tDate)).arg(calendarDate(rec.tDate, lastDate));
+        row += QStringLiteral(", %1, %2)").arg(qint64(rec.tDate)).arg(dates.of(rec.tDate));
         statement += (i == 0 ? QString() : QStringLiteral(", ")) + row;
     }
     return nCount == 0 || exec(statement);

@@ -84,6 +84,7 @@ private:
     bool fail(const QString& text);
     QSqlDatabase database() const;
     qint64 downloadWithHash(const QString& hash);
+    QString textLiteral(const QString& text) const;
     ArchivedDownload downloadFromRow(const QSqlQuery& query);
     QString downloadColumns() const;
     bool loadRecords(qint64 nId, int nCount, OwnedGroup& group);
