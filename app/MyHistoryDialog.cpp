@@ -27,8 +27,7 @@ struct HistoryRow
 {
     ArchivedDownload download;
     QDate localDate;
-    QString texts[MyHistoryDialog::ColumnCount];  // but Averages
-    QString searchText;  // every text, case-folded
+    QString texts[MyHistoryDialog::ColumnCount];  // but Averages; what the filter looks at
 };
 
 // Made on the archive's thread, so that 20,000 downloads cost the window nothing.
@@ -62,9 +61,6 @@ QVector<HistoryRow> historyRows(const QVector<ArchivedDownload>& downloads)
         row.texts[MyHistoryDialog::Materials] = d.materials;
         // The averages are written when shown: the filter does not look at them.
         row.texts[MyHistoryDialog::Device] = d.devicePath;
-        for (const QString& text : row.texts)
-            row.searchText += text + QLatin1Char('\n');
-        row.searchText = row.searchText.toCaseFolded();
     }
     return rows;
 }
@@ -103,12 +99,14 @@ public:
 
     void filter(const QString& text, const QDate& from, const QDate& to)
     {
-        const QString wanted = text.trimmed().toCaseFolded();
+        const QString wanted = text.trimmed();
         beginResetModel();
         shown.clear();
         for (int i = 0; i < rows.size(); ++i) {
             const HistoryRow& row = rows.at(i);
-            if (row.localDate >= from && row.localDate <= to && row.searchText.contains(wanted))
+            if (row.localDate >= from && row.localDate <= to &&
+                std::any_of(std::begin(row.texts), std::end(row.texts),
+                            [&](const QString& cell) { return cell.contains(wanted, Qt::CaseInsensitive); }))
                 shown.append(i);
         }
         endResetModel();
