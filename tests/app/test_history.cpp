@@ -1,5 +1,6 @@
 // The archive in the window: a download lands in the history, and opened from there with the
-// instrument unplugged it fills table and chart and saves the same CSV bytes.
+// instrument unplugged it fills table and chart and saves the same CSV bytes; the history never
+// holds up the window.
 #include "CBarChartPlot.h"
 #include "CTableResult.h"
 #include "Files.h"
@@ -14,9 +15,8 @@
 #include <QtTest>
 #include <QAccessible>
 #include <QComboBox>
-#include <QLabel>
-#include <QDateEdit>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
