@@ -17,11 +17,11 @@ MyArchiveMenu::MyArchiveMenu(QMenuBar* pMenuBar, QWidget* window)
     QMenu* menu = pMenuBar->addMenu(tr("&Archive"));
     menu->addAction(tr("History..."), this, &MyArchiveMenu::slotHistory);
 
-    if (!ArchiveLocation::fromUrl(ArchiveLocation::configuredUrl(), location, locationError)) {
+    if (!ArchiveLocation::configured(location, locationError)) {
         showStatus(tr("Archive: %1").arg(locationError));
         return;
     }
-    pWriter = std::make_unique<BackgroundArchive>(location);
+    pWriter = std::make_unique<BackgroundArchive>(location, MeasureArchive::Mode::ReadWrite);
     connect(pWriter.get(), &BackgroundArchive::sigArchived, this, &MyArchiveMenu::slotArchived);
 }
 
@@ -54,14 +54,9 @@ void MyArchiveMenu::slotHistory()
         showStatus(tr("Archive: %1").arg(locationError));
         return;
     }
-    if (!pReader || !pReader->isOpen()) {
-        pReader = std::make_unique<MeasureArchive>();
-        if (!pReader->open(location)) {
-            showStatus(tr("Archive: %1").arg(pReader->errorText()));
-            return;
-        }
-    }
-    MyHistoryDialog dialog(*pReader, pWindow);
+    if (!pReader)
+        pReader = std::make_unique<BackgroundArchive>(location, MeasureArchive::Mode::ReadOnly);
+    MyHistoryDialog dialog(*pReader, *pWriter, pWindow);
     if (dialog.exec() != QDialog::Accepted)
         return;
     OwnedGroup group = dialog.takeGroup();

@@ -191,20 +191,67 @@
         <translation>Löschen...</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>Von</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Bis</translation>
-    </message>
-    <message>
-        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
-        <translation>Den Download vom %1 (Gruppe %2, %3 Messungen) aus dem Archiv löschen?</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>Download löschen</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>Werkstoffe</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material or device</source>
+        <translation>Gruppe, Datum, Skala, Werkstoff oder Gerät</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Datum von</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Datum bis</translation>
+    </message>
+    <message>
+        <source>Archived downloads</source>
+        <translation>Archivierte Downloads</translation>
+    </message>
+    <message>
+        <source>Archive status</source>
+        <translation>Archivstatus</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads:</source>
+        <translation>&amp;Downloads:</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, records: %3) from the archive?</source>
+        <translation>Den Download vom %1 (Gruppe %2, Messungen: %3) aus dem Archiv löschen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n downloads from the archive?</source>
+        <translation>
+            <numerusform>%n Download aus dem Archiv löschen?</numerusform>
+            <numerusform>%n Downloads aus dem Archiv löschen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -191,20 +191,67 @@
         <translation>Eliminar...</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>Desde</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Hasta</translation>
-    </message>
-    <message>
-        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
-        <translation>¿Eliminar del archivo la descarga del %1 (grupo %2, %3 mediciones)?</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>Eliminar descarga</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>Materiales</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material or device</source>
+        <translation>Grupo, fecha, escala, material o dispositivo</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Fecha desde</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Fecha hasta</translation>
+    </message>
+    <message>
+        <source>Archived downloads</source>
+        <translation>Descargas archivadas</translation>
+    </message>
+    <message>
+        <source>Archive status</source>
+        <translation>Estado del archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads:</source>
+        <translation>&amp;Descargas:</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, records: %3) from the archive?</source>
+        <translation>¿Eliminar del archivo la descarga del %1 (grupo %2, mediciones: %3)?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n downloads from the archive?</source>
+        <translation>
+            <numerusform>¿Eliminar %n descarga del archivo?</numerusform>
+            <numerusform>¿Eliminar %n descargas del archivo?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

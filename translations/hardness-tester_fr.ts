@@ -191,20 +191,67 @@
         <translation>Supprimer...</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>Du</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Au</translation>
-    </message>
-    <message>
-        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
-        <translation>Supprimer des archives le téléchargement du %1 (groupe %2, %3 mesures) ?</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>Supprimer le téléchargement</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>Matériaux</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material or device</source>
+        <translation>Groupe, date, échelle, matériau ou appareil</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Date de fin</translation>
+    </message>
+    <message>
+        <source>Archived downloads</source>
+        <translation>Téléchargements archivés</translation>
+    </message>
+    <message>
+        <source>Archive status</source>
+        <translation>État des archives</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtre :</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads:</source>
+        <translation>&amp;Téléchargements :</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, records: %3) from the archive?</source>
+        <translation>Supprimer des archives le téléchargement du %1 (groupe %2, mesures : %3) ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n downloads from the archive?</source>
+        <translation>
+            <numerusform>Supprimer %n téléchargement des archives ?</numerusform>
+            <numerusform>Supprimer %n téléchargements des archives ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -191,20 +191,66 @@
         <translation>删除...</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>从</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>至</translation>
-    </message>
-    <message>
-        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
-        <translation>从存档中删除 %1 的下载（第 %2 组，%3 条记录）？</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>删除下载</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>材料</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material or device</source>
+        <translation>组、日期、标尺、材料或设备</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>起始日期</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>截止日期</translation>
+    </message>
+    <message>
+        <source>Archived downloads</source>
+        <translation>已存档的下载</translation>
+    </message>
+    <message>
+        <source>Archive status</source>
+        <translation>存档状态</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>筛选(&amp;F):</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>从(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>到(&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads:</source>
+        <translation>下载(&amp;D):</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>正在加载...</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, records: %3) from the archive?</source>
+        <translation>从存档中删除 %1 的下载（组 %2，记录数：%3）？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n downloads from the archive?</source>
+        <translation>
+            <numerusform>从存档中删除 %n 个下载？</numerusform>
+        </translation>
     </message>
 </context>
 <context>
