@@ -7,21 +7,21 @@
 #include "MeasureRecord.h"
 #include "MyArchiveMenu.h"
 #include "MyPrint.h"
+#include "MyWindowMenus.h"
 #include "MyWndControl.h"
 #include "QHard.h"
+#include "ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -136,8 +136,7 @@ MainWindow::MainWindow(QWidget* parent)
     clockTimer->start();
 
     pStatusBar = ui->statusbar;
-    showStatus(tr("Ready"));
-    slotValidDev(0);
+    showStatus(tr("Looking for the instrument..."));
     pProgress = nullptr;
 
     // Every download that reached the table goes to the archive (after slotData, connected
@@ -146,7 +145,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(pHard, &QHard::sigDownloadSource, archive, &MyArchiveMenu::slotDownloadSource);
     connect(pHard, &QHard::sigResult, archive, &MyArchiveMenu::slotDownloaded);
     connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotData, Qt::DirectConnection);
+    new MyWindowMenus(this, pControl);
     restoreWindowGeometry();
+    KeepInScreenWhenShown(this);
 }
 
 MainWindow::~MainWindow()
@@ -168,7 +169,7 @@ void MainWindow::restoreWindowGeometry()
 {
     if (restoreGeometry(QSettings().value(kGeometryKey).toByteArray()))
         return;
-    resize(kOpeningSize.boundedTo(QGuiApplication::primaryScreen()->availableGeometry().size()));
+    resize(SizeWithinScreen(this, kOpeningSize));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -214,6 +215,7 @@ void MainWindow::slotColectgroup()
                              QMessageBox::NoButton);
         return;
     }
+    pTable->setFocus();  // rather than on the next button, once LoadData is disabled
     pControl->pButtons[MyWndControl::LoadData]->setEnabled(false);
     // A download that never delivered its result. Not deleted at once: this slot may run from
     // inside that dialog's own setValue, which processes events while the dialog is shown.
@@ -265,7 +267,7 @@ void MainWindow::closeProgress()
 void MainWindow::slotRowSel(int nrow)
 {
     if (nrow >= 0 && nrow < CurrentGroup.nCount)
-        pPlot->showRecord(CurrentGroup.pRecords[nrow]);
+        pPlot->showRecord(CurrentGroup.pRecords[nrow], nrow + 1);
 }
 
 void MainWindow::slotSavepdf()

@@ -15,7 +15,7 @@ MyArchiveMenu::MyArchiveMenu(QMenuBar* pMenuBar, QWidget* window)
     : QObject(window), pWindow(window)
 {
     QMenu* menu = pMenuBar->addMenu(tr("&Archive"));
-    menu->addAction(tr("History..."), this, &MyArchiveMenu::slotHistory);
+    menu->addAction(tr("&History..."), this, &MyArchiveMenu::slotHistory, QKeySequence(Qt::CTRL + Qt::Key_H));
 
     if (!ArchiveLocation::fromUrl(ArchiveLocation::configuredUrl(), location, locationError)) {
         showStatus(tr("Archive: %1").arg(locationError));

@@ -1,6 +1,7 @@
 #include "MyPrint.h"
 
 #include "MeasureRecord.h"
+#include "ScreenFit.h"
 #include "ValueTexts.h"
 
 #include <QDateTime>
@@ -120,7 +121,7 @@ void MyPrint::slotPrints(short nType)
     case 3: {
         QPrintPreviewDialog preview(pPrinter);
         connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MyPrint::slotPrint);
-        preview.resize(1000, 900);
+        preview.resize(SizeWithinScreen(&preview, QSize(1000, 900)));
         preview.exec();
         break;
     }
@@ -204,7 +205,7 @@ void MyPrint::drawCell(QPainter* painter, int nColumn, double dTop, const QStrin
 
 bool MyPrint::drawRecordBlock(QPainter* painter, const MeasureRecord& rec, int nNumber, double dTop)
 {
-    drawCell(painter, 0, dTop, QStringLiteral("No. %1").arg(nNumber));
+    drawCell(painter, 0, dTop, tr("No. %1").arg(nNumber));
 
     const int nRuleY = int((dTop + kRuleOffset) * dDotsPerMm);
     const QLine rule(int(rcContent.left() * dDotsPerMm), nRuleY,

@@ -1,11 +1,36 @@
 #include "CBarChartPlot.h"
 
 #include "MeasureRecord.h"
+#include "ValueTexts.h"
+
+#include <QFontMetrics>
 
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_grid.h>
 #include <qwt_plot_layout.h>
 #include <qwt_plot_renderer.h>
+#include <qwt_scale_draw.h>
+#include <qwt_scale_widget.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kEmptyAxisEnd = 32;
+
+// Axis numbers written as the table writes them, alike in every language (no digit grouping:
+// 1000, not 1.000 in German).
+class ValueScaleDraw : public QwtScaleDraw
+{
+public:
+    QwtText label(double value) const override
+    {
+        // A tick at zero may come out of the step arithmetic as a tiny remainder.
+        return FormatValue(qFuzzyCompare(value + 1.0, 1.0) ? 0.0 : value);
+    }
+};
+
+} // namespace
 
 CBarChartPlot::CBarChartPlot(QWidget* parent)
     : QwtPlot(parent)
@@ -27,8 +52,7 @@ CBarChartPlot::CBarChartPlot(QWidget* parent)
     pBarChart->setOrientation(Qt::Vertical);
     setAxisMaxMinor(QwtPlot::xBottom, 0);
     plotLayout()->setCanvasMargin(0, -1);
-    replot();
-    setAutoReplot(true);
+    setAutoReplot(true);  // the first paint draws it all
 
     auto* grid = new QwtPlotGrid;
     grid->enableX(false);
@@ -40,17 +64,59 @@ CBarChartPlot::CBarChartPlot(QWidget* parent)
     grid->setVisible(true);
     grid->attach(this);
 
-    setAxisScale(QwtPlot::xBottom, 0, 32, 0);
+    setAxisScaleDraw(QwtPlot::xBottom, new ValueScaleDraw);
+    setAxisScaleDraw(QwtPlot::yLeft, new ValueScaleDraw);
+    setAxisScale(QwtPlot::xBottom, 0, kEmptyAxisEnd, 0);
+
+    setAccessibleName(tr("Impacts chart"));
+    setAccessibleDescription(tr("Choose a row of the table to see its single impacts here."));
+    canvas->setAccessibleName(tr("Bars"));
+    axisWidget(QwtPlot::xBottom)->setAccessibleName(tr("Impact axis"));
+    axisWidget(QwtPlot::yLeft)->setAccessibleName(tr("Hardness axis"));
 }
 
-void CBarChartPlot::showRecord(const MeasureRecord& rec)
+void CBarChartPlot::showRecord(const MeasureRecord& rec, int nNumber)
 {
     const int n = pBarChart->setRecord(rec);
+    QStringList values;
+    for (int k = 0; k < rec.nTimes; ++k)
+        values << FormatValue(rec.pValues[k]);
+    const auto [low, high] = std::minmax_element(rec.pValues, rec.pValues + rec.nTimes);
+    const QString unit = ScaleText(rec.nUnit);
+    if (rec.nTimes == 0)
+        setAccessibleName(tr("Impacts of record %1: no values").arg(nNumber));
+    else if (rec.nTimes == 1)
+        setAccessibleName(tr("Impacts of record %1: one value, %2 %3").arg(nNumber).arg(values[0], unit).trimmed());
+    else
+        setAccessibleName(tr("Impacts of record %1: %2 values from %3 to %4 %5")
+                              .arg(nNumber)
+                              .arg(rec.nTimes)
+                              .arg(FormatValue(*low), FormatValue(*high), unit)
+                              .trimmed());
+    setAccessibleDescription(tr("Values: %1").arg(values.join(QStringLiteral(", "))));
+
     if (n == nBarCount)
         return;
     nBarCount = n;
-    setAxisMaxMajor(QwtPlot::xBottom, n);
     setAxisScale(QwtPlot::xBottom, 0, n, 0);
+    thinImpactAxis();
+}
+
+void CBarChartPlot::resizeEvent(QResizeEvent* event)
+{
+    QwtPlot::resizeEvent(event);
+    thinImpactAxis();
+}
+
+void CBarChartPlot::thinImpactAxis()
+{
+    const int nEnd = nBarCount > 0 ? nBarCount : kEmptyAxisEnd;
+    // The widest number with two digits' room beside it; the scale engine then picks a step
+    // (1, 2, 5, 10, ...) that leaves no more numbers than that.
+    const QFontMetrics metrics(axisWidget(QwtPlot::xBottom)->font());
+    const int nLabelWidth = metrics.horizontalAdvance(FormatValue(nEnd) + QStringLiteral("00"));
+    const int nFitting = std::max(1, axisWidget(QwtPlot::xBottom)->width() / nLabelWidth);
+    setAxisMaxMajor(QwtPlot::xBottom, std::min(nEnd, nFitting));
 }
 
 void CBarChartPlot::exportChart(const QString& name)

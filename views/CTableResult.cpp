@@ -15,10 +15,12 @@ constexpr int kColumns = 10;
 constexpr int kMaterialColumn = 0;
 constexpr int kValuesColumn = 5;
 
-// Codes, numbers and dates: short texts that are always shown in full.
-bool isShortColumn(int column)
+// Every column but the values list is as wide as its widest text, heading included, so that
+// it reads in full (the longest material names too, in every language); the values list
+// takes the rest of the width.
+bool isFittedColumn(int column)
 {
-    return column != kMaterialColumn && column != kValuesColumn;
+    return column != kValuesColumn;
 }
 
 QString cellText(const MeasureRecord& rec, int column)
@@ -49,14 +51,12 @@ CTableResult::CTableResult(QWidget* parent)
     setHorizontalHeaderLabels(headings);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    for (int column = 0; column < kColumns; ++column) {
-        if (isShortColumn(column))
-            horizontalHeader()->setSectionResizeMode(column, QHeaderView::Interactive);
-    }
-    fitShortColumns();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setSectionResizeMode(kValuesColumn, QHeaderView::Stretch);
+    fitColumns();
     setAutoScroll(true);
-    connect(this, &QTableWidget::cellClicked, this, &CTableResult::onCellClicked);
+    setAccessibleName(tr("Measurements"));
+    connect(this, &QTableWidget::currentCellChanged, this, &CTableResult::onCurrentCellChanged);
 }
 
 void CTableResult::showGroup()
@@ -69,17 +69,27 @@ void CTableResult::showGroup()
         for (int column = 0; column < kColumns; ++column)
             setItem(i, column, new QTableWidgetItem(cellText(CurrentGroup.pRecords[i], column)));
     }
-    fitShortColumns();
+    fitColumns();
+    // No row is current in a new group, so that the first click or key picks one.
+    setCurrentIndex(QModelIndex());
 }
 
-void CTableResult::fitShortColumns()
+void CTableResult::fitColumns()
 {
     // Once per refill rather than through ResizeToContents, which measures the whole column
     // again for every cell set.
     for (int column = 0; column < kColumns; ++column) {
-        if (isShortColumn(column))
+        if (isFittedColumn(column))
             resizeColumnToContents(column);
     }
+}
+
+QModelIndex CTableResult::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Rows are picked whole: Home and End go to the first and the last record, as they do with Ctrl.
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableWidget::moveCursor(action, modifiers);
 }
 
 bool CTableResult::viewportEvent(QEvent* event)
@@ -98,7 +108,8 @@ bool CTableResult::viewportEvent(QEvent* event)
     return true;
 }
 
-void CTableResult::onCellClicked(int row, int /*column*/)
+void CTableResult::onCurrentCellChanged(int row, int /*column*/, int previousRow, int /*previousColumn*/)
 {
-    emit sigRowSet(row);
+    if (row != previousRow)
+        emit sigRowSet(row);
 }

@@ -3,7 +3,8 @@
 #include <QTableWidget>
 
 // Read-only list of the downloaded group: one row per record, ten text columns.
-// A mouse click on any cell reports its row; a cell too narrow for its text shows it as a tooltip.
+// The current row, chosen by mouse or keys, is reported; a cell too narrow for its text shows
+// it as a tooltip.
 class CTableResult : public QTableWidget
 {
     Q_OBJECT
@@ -15,16 +16,15 @@ public:
     void showGroup();
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     bool viewportEvent(QEvent* event) override;
 
 signals:
     void sigRowSet(int n);
 
 public slots:
-    void onCellClicked(int row, int column);
+    void onCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
 
 private:
-    // The short columns as wide as their widest text, heading included, so that they always
-    // read in full; material and values share the rest of the width.
-    void fitShortColumns();
+    void fitColumns();
 };

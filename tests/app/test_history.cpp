@@ -57,7 +57,7 @@ class TestHistory : public QObject
             }
         });
         for (QAction* item : w.menuBar()->findChildren<QAction*>()) {
-            if (item->text() == "History...")
+            if (item->text() == "&History...")
                 item->trigger();
         }
     }

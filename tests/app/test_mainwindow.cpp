@@ -85,6 +85,7 @@ private slots:
         QCOMPARE(int(bAppRunning), 1);
         QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
         QCOMPARE(nGroupIndex, -1);
+        QVERIFY(w.statusBar()->currentMessage().endsWith(":Looking for the instrument..."));
         const std::pair<short, QString> states[] = {
             {QHard::kConnected, "Device Connected"},
             {QHard::kNoPermission, "Device found, but no permission to open it: install the udev rule (see README)"},
@@ -101,6 +102,8 @@ private slots:
     void loadDataFlow()
     {
         MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
         // Requests stay here: this test plays the worker's part.
         disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
         QSignalSpy requests(&w, &MainWindow::sigCollectGroup);
@@ -112,7 +115,7 @@ private slots:
         pControl->findChild<QComboBox*>()->setCurrentIndex(1);
         click();
         QVERIFY(requests.count() == 1 && requests.at(0).at(0).toInt() == 1);
-        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
+        QVERIFY(!button(MyWndControl::LoadData)->isEnabled() && w.focusWidget() == pTable);
         auto* progress = w.findChild<QProgressDialog*>();
         QVERIFY(progress);
         w.slotProcessStatus(0x100000 | 12);
@@ -126,8 +129,14 @@ private slots:
         w.slotProcessStatus(3);  // late progress after the dialog closed: ignored
         QTRY_VERIFY(w.findChildren<QProgressDialog*>().isEmpty());
 
-        // No data: the store, the table and the chart stay as they were.
+        // The chart follows the keys through the table.
+        QTest::keyClick(pTable, Qt::Key_Down);
+        QCOMPARE(firstBar(), 500.0);
+        QTest::keyClick(pTable, Qt::Key_End);
+        QTest::keyClick(pTable, Qt::Key_Up);
+        QVERIFY(firstBar() == 503.0 && pPlot->accessibleName().startsWith("Impacts of record 4: 3 values"));
         w.slotRowSel(1);
+        // No data: the store, the table and the chart stay as they were.
         QCOMPARE(firstBar(), 501.0);
         QCOMPARE(messagesOf([&] { w.slotData(nullptr, 0); }), QStringList{"Info|No data is found!"});
         QVERIFY(CurrentGroup.pRecords == group && pTable->rowCount() == 5);
@@ -198,22 +207,48 @@ private slots:
         QCOMPARE(save(pipe).value(1), QStringLiteral("Error|File open failed"));
     }
 
-    void outputButtonsShareOnePrinter()
+    // Every shortcut and mnemonic reaches its action; the print actions share one printer.
+    void keysReachTheirActions()
     {
         MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
+        w.slotValidDev(QHard::kConnected);
         QStringList seen;
-        ModalAnswerer answerer([&](QWidget* modal) { seen << modal->metaObject()->className(); });
-        QTest::mouseClick(button(MyWndControl::PrintPreview), Qt::LeftButton);
-        MyPrint* first = pPrint;
-        QTest::mouseClick(button(MyWndControl::PrintPreview), Qt::LeftButton);
-        QTest::mouseClick(button(MyWndControl::Print), Qt::LeftButton);
-        QVERIFY(first && pPrint == first && w.findChildren<MyPrint*>().size() == 1);
-        // Save as PDF offers the chart export even with nothing loaded.
-        QTest::mouseClick(button(MyWndControl::SavePdf), Qt::LeftButton);
-        QCOMPARE(seen, (QStringList{"QPrintPreviewDialog", "QPrintPreviewDialog", "QPrintDialog", "QFileDialog"}));
+        ModalAnswerer answerer([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            seen << (box ? box->windowTitle() : modal->metaObject()->className());
+        });
+        const std::pair<QKeySequence, QString> keys[] = {
+            {QKeySequence::Save, "Error"},  // nothing to save
+            {Qt::CTRL + Qt::Key_L, "Error"},  // no group chosen
+            {Qt::ALT + Qt::Key_V, "QPrintPreviewDialog"},
+            {QKeySequence::Print, "QPrintDialog"},
+            {Qt::ALT + Qt::Key_P, "QPrintDialog"},
+            {Qt::ALT + Qt::Key_D, "QFileDialog"},  // the chart export, also with nothing loaded
+            {Qt::CTRL + Qt::Key_H, "MyHistoryDialog"},
+            {QKeySequence::HelpContents, "Help"},
+        };
+        for (const auto& [sequence, modal] : keys) {
+            seen.clear();
+            w.activateWindow();  // back from the last dialog
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QTest::keySequence(&w, sequence);
+            // A button's letter presses it after a short flash.
+            QTRY_VERIFY2(seen == QStringList{modal}, qPrintable(sequence.toString() + ": " + seen.join(',')));
+        }
+        QVERIFY(pPrint && w.findChildren<MyPrint*>().size() == 1);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keySequence(&w, Qt::ALT + Qt::Key_G);
+        QCOMPARE(w.focusWidget(), pControl->findChild<QComboBox*>());
+        QTest::keySequence(&w, Qt::CTRL + Qt::Key_Q);
+        QVERIFY(!w.isVisible());
     }
 
-    // Last, as it leaves a remembered geometry behind.
+    // Last, as it leaves a remembered geometry behind. A first run opens inside the screen, frame
+    // included (a small one here: 800 x 600).
     void sizeAndPositionRemembered()
     {
         QStandardPaths::setTestModeEnabled(true);  // settings in a folder of the test's own
@@ -221,10 +256,10 @@ private slots:
         const QRect remembered(40, 50, 700, 500);
         {
             MainWindow w;
-            const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-            QCOMPARE(w.size(), MainWindow::kOpeningSize.boundedTo(screen));
-            w.setGeometry(remembered);
             w.show();
+            const QRect screen = w.screen()->availableGeometry();
+            QTRY_VERIFY(screen.contains(w.frameGeometry()) && w.height() > screen.height() - 50);
+            w.setGeometry(remembered);
             w.close();
         }
         MainWindow w;
