@@ -17,12 +17,8 @@ MyArchiveMenu::MyArchiveMenu(QMenuBar* pMenuBar, QWidget* window)
     QMenu* menu = pMenuBar->addMenu(tr("&Archive"));
     menu->addAction(tr("&History..."), this, &MyArchiveMenu::slotHistory, QKeySequence(Qt::CTRL + Qt::Key_H));
 
-    if (!ArchiveLocation::fromUrl(ArchiveLocation::configuredUrl(), location, locationError)) {
+    if (!ArchiveLocation::fromUrl(ArchiveLocation::configuredUrl(), location, locationError))
         showStatus(tr("Archive: %1").arg(locationError));
-        return;
-    }
-    pWriter = std::make_unique<BackgroundArchive>(location);
-    connect(pWriter.get(), &BackgroundArchive::sigArchived, this, &MyArchiveMenu::slotArchived);
 }
 
 MyArchiveMenu::~MyArchiveMenu() = default;
@@ -34,8 +30,12 @@ void MyArchiveMenu::slotDownloadSource(const QString& path)
 
 void MyArchiveMenu::slotDownloaded(void* p, short nLen)
 {
-    if (nLen < 1 || !pWriter || p != CurrentGroup.pRecords)
+    if (nLen < 1 || !locationError.isEmpty() || p != CurrentGroup.pRecords)
         return;
+    if (!pWriter) {  // its thread starts with the first download, not with the window
+        pWriter = std::make_unique<BackgroundArchive>(location);
+        connect(pWriter.get(), &BackgroundArchive::sigArchived, this, &MyArchiveMenu::slotArchived);
+    }
     pWriter->archive(QDateTime::currentDateTime(), devicePath, nGroupIndex + 1, CurrentGroup.pRecords,
                      CurrentGroup.nCount);
 }

@@ -25,11 +25,22 @@ def find_application(name, seconds=20):
     return None
 
 
+def label_of(node):
+    """The text of the label that names node (its buddy), as Orca reads it before the value."""
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return relation.getTarget(0).name
+    return ""
+
+
 def walk(node, path, found):
     try:
         role, name, states = node.getRole(), node.name, node.getState()
     except Exception:
         return
+    # A combo box's name is its current value; its label names it through a relation.
+    if role == pyatspi.ROLE_COMBO_BOX:
+        name = label_of(node)
     here = f"{path}/{node.getRoleName()}"
     # Qt shows a closed combo box's list as showing; the combo box carries the name.
     if states.contains(pyatspi.STATE_SHOWING) and not path.endswith("/combo box"):

@@ -36,6 +36,8 @@ CBarChartPlot::CBarChartPlot(QWidget* parent)
     : QwtPlot(parent)
 {
     setAutoFillBackground(true);
+    // Smaller than its axes would like if the screen is small; the table needs the room too.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     auto* canvas = new QwtPlotCanvas(this);
     canvas->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -52,7 +54,6 @@ CBarChartPlot::CBarChartPlot(QWidget* parent)
     pBarChart->setOrientation(Qt::Vertical);
     setAxisMaxMinor(QwtPlot::xBottom, 0);
     plotLayout()->setCanvasMargin(0, -1);
-    setAutoReplot(true);  // the first paint draws it all
 
     auto* grid = new QwtPlotGrid;
     grid->enableX(false);
@@ -67,6 +68,8 @@ CBarChartPlot::CBarChartPlot(QWidget* parent)
     setAxisScaleDraw(QwtPlot::xBottom, new ValueScaleDraw);
     setAxisScaleDraw(QwtPlot::yLeft, new ValueScaleDraw);
     setAxisScale(QwtPlot::xBottom, 0, kEmptyAxisEnd, 0);
+    // From here on every change repaints the chart by itself; the first paint draws it all.
+    setAutoReplot(true);
 
     setAccessibleName(tr("Impacts chart"));
     setAccessibleDescription(tr("Choose a row of the table to see its single impacts here."));

@@ -80,27 +80,24 @@ private slots:
         // Axis numbers as the table writes them, not in the locale's manner ("1.000" in German).
         QCOMPARE(pPlot->axisScaleDraw(QwtPlot::yLeft)->label(1000).text(), FormatValue(1000));
 
-        // Alt and a letter: one control or menu of the window's each, one entry of a menu's each.
-        QList<QList<QAction*>> namespaces{w.menuBar()->actions()};
+        // Buttons and labels in full. Alt and a letter: one control or menu of the window's each,
+        // one entry of a menu's each.
+        QList<QList<QAction*>> scopes{w.menuBar()->actions()};
         for (QAction* menu : w.menuBar()->actions())
-            namespaces << menu->menu()->actions();
+            scopes << menu->menu()->actions();
         for (QWidget* widget : pControl->findChildren<QWidget*>()) {
-            if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget))
-                namespaces[0] << new QAction(widget->property("text").toString(), widget);
+            if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget)) {
+                QVERIFY(widget->sizeHint().width() <= widget->width());
+                scopes[0] << new QAction(widget->property("text").toString(), widget);
+            }
         }
-        for (const QList<QAction*>& actions : namespaces) {
+        for (const QList<QAction*>& actions : scopes) {
             QSet<QKeySequence> letters;
             for (const QAction* action : actions) {
                 const QKeySequence letter = QKeySequence::mnemonic(action->text());
-                QVERIFY2(action->isSeparator() || (!letter.isEmpty() && !letters.contains(letter)),
-                         qPrintable(action->text()));
+                QVERIFY2(action->isSeparator() || (!letter.isEmpty() && !letters.contains(letter)), qPrintable(action->text()));
                 letters << letter;
             }
-        }
-
-        for (QWidget* widget : pControl->findChildren<QWidget*>()) {
-            if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget))
-                QVERIFY(widget->sizeHint().width() <= widget->width());
         }
         // Every heading, and the numbers and dates under Min, Max, Avg and DateTime, in full and
         // in sight; a cut values list shows itself as a tooltip.

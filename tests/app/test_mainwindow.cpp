@@ -230,21 +230,19 @@ private slots:
             {Qt::CTRL + Qt::Key_H, "MyHistoryDialog"},
             {QKeySequence::HelpContents, "Help"},
         };
-        for (const auto& [sequence, modal] : keys) {
+        const auto press = [&](const QKeySequence& sequence) {
             seen.clear();
             w.activateWindow();  // back from the last dialog
-            QVERIFY(QTest::qWaitForWindowActive(&w));
-            QTest::keySequence(&w, sequence);
+            return QTest::qWaitForWindowActive(&w) && (QTest::keySequence(&w, sequence), true);
+        };
+        for (const auto& [sequence, modal] : keys) {
+            QVERIFY(press(sequence));
             // A button's letter presses it after a short flash.
             QTRY_VERIFY2(seen == QStringList{modal}, qPrintable(sequence.toString() + ": " + seen.join(',')));
         }
         QVERIFY(pPrint && w.findChildren<MyPrint*>().size() == 1);
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTest::keySequence(&w, Qt::ALT + Qt::Key_G);
-        QCOMPARE(w.focusWidget(), pControl->findChild<QComboBox*>());
-        QTest::keySequence(&w, Qt::CTRL + Qt::Key_Q);
-        QVERIFY(!w.isVisible());
+        QVERIFY(press(Qt::ALT + Qt::Key_G) && w.focusWidget() == pControl->findChild<QComboBox*>());
+        QVERIFY(press(Qt::CTRL + Qt::Key_Q) && !w.isVisible());
     }
 
     // Last, as it leaves a remembered geometry behind. A first run opens inside the screen, frame
