@@ -71,8 +71,7 @@ CBarChartPlot::CBarChartPlot(QWidget* parent)
     // From here on every change repaints the chart by itself; the first paint draws it all.
     setAutoReplot(true);
 
-    setAccessibleName(tr("Impacts chart"));
-    setAccessibleDescription(tr("Choose a row of the table to see its single impacts here."));
+    describe(nullptr, 0);
     canvas->setAccessibleName(tr("Bars"));
     axisWidget(QwtPlot::xBottom)->setAccessibleName(tr("Impact axis"));
     axisWidget(QwtPlot::yLeft)->setAccessibleName(tr("Hardness axis"));
@@ -81,6 +80,22 @@ CBarChartPlot::CBarChartPlot(QWidget* parent)
 void CBarChartPlot::showRecord(const MeasureRecord& rec, int nNumber)
 {
     const int n = pBarChart->setRecord(rec);
+    describe(&rec, nNumber);
+    if (n == nBarCount)
+        return;
+    nBarCount = n;
+    setAxisScale(QwtPlot::xBottom, 0, n, 0);
+    thinImpactAxis();
+}
+
+void CBarChartPlot::describe(const MeasureRecord* pRec, int nNumber)
+{
+    if (!pRec) {
+        setAccessibleName(tr("Impacts chart"));
+        setAccessibleDescription(tr("Choose a row of the table to see its single impacts here."));
+        return;
+    }
+    const MeasureRecord& rec = *pRec;
     QStringList values;
     for (int k = 0; k < rec.nTimes; ++k)
         values << FormatValue(rec.pValues[k]);
@@ -97,12 +112,6 @@ void CBarChartPlot::showRecord(const MeasureRecord& rec, int nNumber)
                               .arg(FormatValue(*low), FormatValue(*high), unit)
                               .trimmed());
     setAccessibleDescription(tr("Values: %1").arg(values.join(QStringLiteral(", "))));
-
-    if (n == nBarCount)
-        return;
-    nBarCount = n;
-    setAxisScale(QwtPlot::xBottom, 0, n, 0);
-    thinImpactAxis();
 }
 
 void CBarChartPlot::resizeEvent(QResizeEvent* event)

@@ -30,6 +30,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The accessible name and description: the record shown (number and values), or none.
+    void describe(const MeasureRecord* pRec, int nNumber);
     // As many numbers on the impact axis as fit side by side with room between them.
     void thinImpactAxis();
 

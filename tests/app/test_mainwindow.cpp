@@ -212,13 +212,10 @@ private slots:
     {
         MainWindow w;
         w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
         w.slotValidDev(QHard::kConnected);
-        QStringList seen;
+        QStringList seen;  // the message boxes' titles, the other dialogs' classes
         ModalAnswerer answerer([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            seen << (box ? box->windowTitle() : modal->metaObject()->className());
+            seen << (qobject_cast<QMessageBox*>(modal) ? modal->windowTitle() : modal->metaObject()->className());
         });
         const std::pair<QKeySequence, QString> keys[] = {
             {QKeySequence::Save, "Error"},  // nothing to save

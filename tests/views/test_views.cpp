@@ -44,22 +44,9 @@ private slots:
         qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
     }
 
-    void showsRecordsAsText()
-    {
-        CTableResult table;
-        // After five records, three leave no empty rows behind; each field in its own column.
-        showRecords(table, 5);
-        sample::InstalledGroup group(3);
-        sample::fillRecord(group[0], {1, 3, 2, 4}, {498, 512, 505});
-        table.showGroup();
-        QCOMPARE(table.rowCount(), 3);
-        QCOMPARE(rowText(table, 0),
-                 QStringLiteral("Alloy Tool Steel|\u2192|HRC|G|3|49.8;51.2;50.5;|49.8|51.2|50.5|2022/09/08"));
-    }
-
-    // A row is picked once whichever cell the mouse or the keys land on; a new group starts
-    // with none picked.
-    void mouseAndKeysPickRows()
+    // A row is picked once whichever cell the mouse or the keys land on. A new group starts with
+    // none picked, leaves no empty rows behind and shows each field in its own column.
+    void showsAndPicksRows()
     {
         CTableResult table;
         table.resize(900, 300);
@@ -77,7 +64,12 @@ private slots:
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown})
             QTest::keyClick(&table, key);
         const int nPaged = table.currentRow();
-        showRecords(table, 3);
+        sample::InstalledGroup group(3);
+        sample::fillRecord(group[0], {1, 3, 2, 4}, {498, 512, 505});
+        table.showGroup();
+        QCOMPARE(table.rowCount(), 3);
+        QCOMPARE(rowText(table, 0),
+                 QStringLiteral("Alloy Tool Steel|\u2192|HRC|G|3|49.8;51.2;50.5;|49.8|51.2|50.5|2022/09/08"));
         QTest::keyClick(&table, Qt::Key_Down);
         QList<int> rows;
         for (const QList<QVariant>& args : spy)
