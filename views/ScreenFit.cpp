@@ -10,8 +10,8 @@ namespace {
 
 QRect availableArea(const QWidget* window)
 {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    return screen->availableGeometry();
+    const QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+    return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
 }
 
 // The frame around the window's client area: as the window system drew it once the window is

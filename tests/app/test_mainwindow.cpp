@@ -135,9 +135,7 @@ private slots:
         QTest::keyClick(pTable, Qt::Key_End);
         QTest::keyClick(pTable, Qt::Key_Up);
         QVERIFY(firstBar() == 503.0 && pPlot->accessibleName().startsWith("Impacts of record 4: 3 values"));
-        w.slotRowSel(1);
         // No data: the store, the table and the chart stay as they were.
-        QCOMPARE(firstBar(), 501.0);
         QCOMPARE(messagesOf([&] { w.slotData(nullptr, 0); }), QStringList{"Info|No data is found!"});
         QVERIFY(CurrentGroup.pRecords == group && pTable->rowCount() == 5);
 
@@ -146,7 +144,7 @@ private slots:
         QVERIFY(CurrentGroup.nCount == 2 && pTable->rowCount() == 2);
         w.slotRowSel(3);
         w.slotRowSel(-1);
-        QCOMPARE(firstBar(), 501.0);
+        QCOMPARE(firstBar(), 503.0);
         w.slotRowSel(0);
         QCOMPARE(firstBar(), 500.0);
     }
@@ -252,7 +250,7 @@ private slots:
         {
             MainWindow w;
             w.show();
-            const QRect screen = w.screen()->availableGeometry();
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
             QTRY_VERIFY(screen.contains(w.frameGeometry()) && w.height() > screen.height() - 50);
             w.setGeometry(remembered);
             w.close();
