@@ -7,7 +7,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
-#include <QTimer>
 #include <QTranslator>
 #include <QWindow>
 

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int kColumns = 10;
-constexpr int kMaterialColumn = 0;
 constexpr int kValuesColumn = 5;
 
 // Every column but the values list is as wide as its widest text, heading included, so that
