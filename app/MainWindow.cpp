@@ -9,8 +9,10 @@
 #include "MyArchiveMenu.h"
 #include "MyPrint.h"
 #include "MyStatisticsBox.h"
+#include "MyWindowMenus.h"
 #include "MyWndControl.h"
 #include "QHard.h"
+#include "ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,7 +20,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -26,7 +27,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -157,8 +157,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui->statusbar->insertPermanentWidget(0, pSource, 0);
 
     pStatusBar = ui->statusbar;
-    showStatus(tr("Ready"));
-    slotValidDev(0);
+    showStatus(tr("Looking for the instrument..."));
     pProgress = nullptr;
 
     // Every whole download goes to the archive once it is in the table; an incomplete one is not
@@ -167,7 +166,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(pHard, &QHard::sigDownloadSource, archive, &MyArchiveMenu::slotDownloadSource);
     connect(this, &MainWindow::sigWholeDownload, archive, &MyArchiveMenu::slotDownloaded);
     connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotArchivedData, Qt::DirectConnection);
+    new MyWindowMenus(this, pControl);
     restoreWindowGeometry();
+    KeepInScreenWhenShown(this);
 }
 
 MainWindow::~MainWindow()
@@ -189,7 +190,7 @@ void MainWindow::restoreWindowGeometry()
 {
     if (restoreGeometry(QSettings().value(kGeometryKey).toByteArray()))
         return;
-    resize(kOpeningSize.boundedTo(QGuiApplication::primaryScreen()->availableGeometry().size()));
+    resize(SizeWithinScreen(this, kOpeningSize));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -235,6 +236,7 @@ void MainWindow::slotColectgroup()
                              QMessageBox::NoButton);
         return;
     }
+    pTable->setFocus();  // rather than on the next button, once LoadData is disabled
     pControl->pButtons[MyWndControl::LoadData]->setEnabled(false);
     // A download that never delivered its result. Not deleted at once: this slot may run from
     // inside that dialog's own setValue, which processes events while the dialog is shown.

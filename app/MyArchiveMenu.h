@@ -36,6 +36,7 @@ public slots:
     void slotHistory();
 
 private:
+    BackgroundArchive& writer();
     void slotArchived(int nResult, const QString& text);
 
     QWidget* pWindow;

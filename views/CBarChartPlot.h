@@ -3,14 +3,20 @@
 #include "CBarChart.h"
 #include "myQwtColumnSymbol.h"  // barColor and the bar symbol come with the chart
 
+#include <QCoreApplication>
+
 #include <qwt_plot.h>
 
 struct MeasureRecord;
 
 // The single values of the chosen record as coloured, labelled vertical bars, under a title
 // that names the record ("No. 3, 2022/09/09, HRC"); a bar's value also shows as its tooltip.
+// Its accessible name says which record it shows and the range of its values, its description
+// lists them.
 class CBarChartPlot : public QwtPlot
 {
+    Q_DECLARE_TR_FUNCTIONS(CBarChartPlot)
+
 public:
     explicit CBarChartPlot(QWidget* parent = nullptr);
 
@@ -27,7 +33,15 @@ public:
 
     const CBarChart* barChart() const { return pBarChart; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The accessible name and description: the record shown (number and values), or none.
+    void describe(const MeasureRecord* pRec, int nNumber);
+    // As many numbers on the impact axis as fit side by side with room between them.
+    void thinImpactAxis();
+
     CBarChart* pBarChart;  // owned by the plot once attached
     int nBarCount = -1;
 };

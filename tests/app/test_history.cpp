@@ -60,7 +60,7 @@ class TestHistory : public QObject
                 use(history);
         });
         for (QAction* item : w.menuBar()->findChildren<QAction*>()) {
-            if (item->text() == "History...")
+            if (item->text() == "&History...")
                 item->trigger();
         }
     }
