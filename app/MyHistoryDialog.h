@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MeasureArchive.h"
 #include "OwnedGroup.h"
 
 #include <QDialog>

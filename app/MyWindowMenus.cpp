@@ -65,7 +65,7 @@ void MyWindowMenus::slotAbout()
 {
     ArchiveLocation location;
     QString archive;
-    if (!ArchiveLocation::fromUrl(ArchiveLocation::configuredUrl(), location, archive))
+    if (!ArchiveLocation::configured(location, archive))
         archive = tr("none (%1)").arg(archive);
     else
         archive = location.displayName().toHtmlEscaped();
