@@ -23,11 +23,11 @@ std::vector<SimRecord> records(int nCount)
 
 std::vector<float> valuesOf(const MeasureRecord& rec) { return {rec.pValues, rec.pValues + rec.nTimes}; }
 
-// The progress values of a download of nCount records: the maximum, then 1, 2, ... nCount.
-std::vector<int> progressOf(int nCount)
+// The progress values of a download: the maximum, then 1, 2, ... nDone.
+std::vector<int> progressOf(int nMaximum, int nDone)
 {
-    std::vector<int> v{kProgressMaximumFlag | nCount};
-    for (int i = 1; i <= nCount; ++i)
+    std::vector<int> v{kProgressMaximumFlag | nMaximum};
+    for (int i = 1; i <= nDone; ++i)
         v.push_back(i);
     return v;
 }
@@ -49,13 +49,7 @@ struct Link
 
 SimulatedInstrument& demo() { return SimulatedInstrument::demo(); }
 const std::string kDemo = SimulatedInstrument::kDemoPath;
-using Result = std::pair<MeasureRecord*, DownloadOutcome>;
-bool is(const Result& r, DownloadOutcome::Result result, int nReceived)
-{
-    return r.second.result == result && r.second.nReceived == nReceived && (r.first != nullptr) == (nReceived > 0);
-}
-
-// QHard after init, and what it says; the groups it hands over are freed at the end.
+// QHard after init, and what it says; the groups it hands over are freed at once.
 struct Worker
 {
     Worker()
@@ -63,14 +57,11 @@ struct Worker
         QObject::connect(&hard, &QHard::sigValidDev, [this](short b) { valid.push_back(b); });
         QObject::connect(&hard, &QHard::sigProcessStatus, [this](int n) { progress.push_back(n); });
         QObject::connect(&hard, &QHard::sigResult, [this](void* p, const DownloadOutcome& outcome) {
-            results.push_back({static_cast<MeasureRecord*>(p), outcome});
+            bNullOnlyWhenEmpty = bNullOnlyWhenEmpty && (p != nullptr) == (outcome.nReceived > 0);
+            FreeGroup(static_cast<MeasureRecord*>(p), outcome.nReceived);
+            results.push_back(outcome.result);
         });
         hard.init();
-    }
-    ~Worker()
-    {
-        for (auto [pRecords, outcome] : results)
-            FreeGroup(pRecords, outcome.nReceived);
     }
     void collect(int nGroup)
     {
@@ -80,7 +71,8 @@ struct Worker
 
     QHard hard;
     std::vector<int> valid, progress;
-    std::vector<Result> results;
+    std::vector<DownloadOutcome::Result> results;
+    bool bNullOnlyWhenEmpty = true;
 };
 
 } // namespace
@@ -108,22 +100,13 @@ private slots:
         demo().plugIn(kDemo);
         w.hard.searchDev();
         w.hard.searchDev();
-        QCOMPARE(w.valid, (std::vector<int>{0, 1}));
-
         const int n = int(SimulatedInstrument::demoGroup(1).size());
         w.collect(0);
-        QVERIFY(is(w.results.at(0), DownloadOutcome::Whole, n));
-        QCOMPARE(w.progress, progressOf(n));
-
+        QCOMPARE(w.progress, progressOf(n, n));
         w.collect(2);  // an empty group: the maximum 0, then no data
-        QVERIFY(is(w.results.at(1), DownloadOutcome::EmptyGroup, 0));
         QCOMPARE(w.progress, std::vector<int>{kProgressMaximumFlag});
-
-        demo().injectFault(1, Fault::WaitError);  // the group size fails
-        QTest::ignoreMessage(QtDebugMsg, "Write WaitForSingleObject error");
-        w.collect(0);
-        QVERIFY(is(w.results.at(2), DownloadOutcome::FailedBeforeSize, 0));
-        QVERIFY(w.progress.empty());
+        QCOMPARE(w.results, (std::vector<DownloadOutcome::Result>{DownloadOutcome::Whole, DownloadOutcome::EmptyGroup}));
+        QVERIFY(w.bNullOnlyWhenEmpty);
 
         demo().unplug(kDemo);  // the next check finds nothing and says so, once
         w.hard.searchDev();
@@ -161,8 +144,7 @@ private slots:
         QCOMPARE(outcome.result, f.nReceived < 0 ? DownloadOutcome::FailedBeforeSize : DownloadOutcome::FailedPartWay);
         QVERIFY(outcome.nReceived == std::max(0, f.nReceived) && outcome.nExpected == (f.nReceived < 0 ? 0 : nGroupSize));
         QCOMPARE(int(l.sim.requests().size()), f.nDelivered);
-        std::vector<int> progress = progressOf(outcome.nReceived);
-        progress[0] = kProgressMaximumFlag | outcome.nExpected;
+        const std::vector<int> progress = progressOf(outcome.nExpected, outcome.nReceived);
         QCOMPARE(l.progress, f.nReceived < 0 ? std::vector<int>{} : progress);
         for (int i = 0; i < outcome.nReceived; ++i)  // the records handed over are whole
             QCOMPARE(valuesOf(l.device.records()[i]), (std::vector<float>{float((500 + i) * 0.1), 51.9f, 53.0f}));
@@ -189,7 +171,6 @@ private slots:
     {
         const int nVendor = CHidDevice::kVendorId, nProduct = CHidDevice::kProductId;
         SimulatedInstrument sim;
-        sim.addOtherDevice("sim:mouse", 0x046d, 0xc077);
         sim.addOtherDevice("sim:locked", nVendor, nProduct, SimulatedInstrument::Access::CannotOpen);
         sim.addOtherDevice("sim:mute", nVendor, nProduct, SimulatedInstrument::Access::IdsUnreadable);
         sim.addOtherDevice("sim:sibling", nVendor, nProduct + 1);

@@ -1,16 +1,13 @@
-// The Windows HID layer run against the HID devices the system has: lists them, looks for the
-// instrument and, when it is there, downloads one group and prints it. scripts/ci-windows.sh
-// builds it with MinGW-w64 and runs it under Wine.
+// The Windows HID layer against the HID devices the system has: lists them, looks for the
+// instrument and downloads one group when it is there. scripts/ci-windows.sh builds it with
+// MinGW-w64 and runs it under Wine.
 //
 //   windows_check [GROUP [WAIT_SECONDS]]
 //
-// GROUP counts from 1 as the window's combo box does (default 1). With WAIT_SECONDS, presence
-// checks go on for at most that long until the instrument shows up (Wine's HID bus announces
-// devices a moment after start); a download that lost the instrument is then followed by
-// waits until it is gone and back, and one more download.
-//
-// Exit code: 0 the instrument is absent, or found and its last download went through;
-// 1 a download failed or lost the instrument; 64 a usage error.
+// GROUP counts from 1 as in the window (default 1). With WAIT_SECONDS it waits that long for the
+// instrument (Wine announces devices a moment after start), and after a download that lost it,
+// until it is gone and back, then downloads again. Exit code: 0 absent, or the last download
+// went through; 1 a download failed; 64 a usage error.
 #include "CHidDevice.h"
 
 #include <chrono>
@@ -26,8 +23,7 @@ void listInterfaces(HidPlatform& platform)
     const std::vector<std::string> paths = platform.devicePaths();
     std::printf("%zu HID interfaces\n", paths.size());
     for (const std::string& path : paths) {
-        uint16_t nVendor = 0;
-        uint16_t nProduct = 0;
+        uint16_t nVendor = 0, nProduct = 0;
         std::unique_ptr<HidConnection> query = platform.open(path, HidPlatform::ForQuery);
         if (query && query->readIds(nVendor, nProduct))
             std::printf("  %04x:%04x %s\n", nVendor, nProduct, path.c_str());

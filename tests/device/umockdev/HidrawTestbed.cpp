@@ -33,9 +33,8 @@ const DeviceKind& kindOf(HidrawTestbed::Kind kind)
         {CHidDevice::kVendorId, CHidDevice::kProductId,
          {0x06, 0x00, 0xff, 0x09, 0x01, 0xa1, 0x01, 0x09, 0x02, 0x15, 0x00, 0x26, 0xff, 0x00, 0x75, 0x08, 0x95,
           0x40, 0x81, 0x02, 0x09, 0x03, 0x15, 0x00, 0x26, 0xff, 0x00, 0x75, 0x08, 0x95, 0x40, 0x91, 0x02, 0xc0}},
-        // A keyboard with an 8-byte input report, a mouse with a 3-byte one.
+        // A keyboard with an 8-byte input report.
         {0x046d, 0xc31c, {0x05, 0x01, 0x09, 0x06, 0xa1, 0x01, 0x75, 0x08, 0x95, 0x08, 0x81, 0x02, 0xc0}},
-        {0x046d, 0xc077, {0x05, 0x01, 0x09, 0x02, 0xa1, 0x01, 0x75, 0x08, 0x95, 0x03, 0x81, 0x06, 0xc0}},
     };
     return kinds[static_cast<int>(kind)];
 }
@@ -43,18 +42,6 @@ const DeviceKind& kindOf(HidrawTestbed::Kind kind)
 std::string devicePath(int nHidraw)
 {
     return "/dev/hidraw" + std::to_string(nHidraw);
-}
-
-std::string linkTarget(const std::string& path)
-{
-    char szTarget[4096];
-    const ssize_t nLen = ::readlink(path.c_str(), szTarget, sizeof szTarget);
-    return nLen > 0 ? std::string(szTarget, size_t(nLen)) : std::string();
-}
-
-void complete(UMockdevIoctlClient* client, long nResult, int nErrno = 0)
-{
-    umockdev_ioctl_client_complete(client, nResult, nErrno);
 }
 
 void update(UMockdevIoctlData* data, size_t nOffset, const void* pBytes, size_t nSize)
@@ -124,8 +111,7 @@ void HidrawTestbed::plugIn(int nHidraw, Kind kind)
     // A program started from here must not hold this end open, or a hang-up would not reach it.
     ::fcntl(nAnswerFd, F_SETFD, FD_CLOEXEC);
     std::lock_guard<std::mutex> lock(mutex);
-    nodes[devicePath(nHidraw)] = std::make_shared<Node>(
-        Node{kind, "/sys" + parent + "/hidraw/" + name, linkTarget(root + devicePath(nHidraw)), nAnswerFd, false});
+    nodes[devicePath(nHidraw)] = Node{kind, "/sys" + parent + "/hidraw/" + name, nAnswerFd};
 }
 
 void HidrawTestbed::unplug(int nHidraw)
@@ -134,13 +120,13 @@ void HidrawTestbed::unplug(int nHidraw)
     const auto it = nodes.find(devicePath(nHidraw));
     if (it == nodes.end())
         return;
-    const std::shared_ptr<Node> node = it->second;
-    hangUp(*node);
+    const std::string sysPath = it->second.sysPath;
+    hangUp(it->second);
     nodes.erase(it);
     lock.unlock();
     umockdev_testbed_detach_ioctl(testbed, devicePath(nHidraw).c_str(), nullptr);
-    umockdev_testbed_remove_device(testbed, node->sysPath.c_str());
-    umockdev_testbed_remove_device(testbed, node->sysPath.substr(0, node->sysPath.rfind("/hidraw/")).c_str());
+    umockdev_testbed_remove_device(testbed, sysPath.c_str());
+    umockdev_testbed_remove_device(testbed, sysPath.substr(0, sysPath.rfind("/hidraw/")).c_str());
 }
 
 void HidrawTestbed::cutOffAfterRequests(int nMore)
@@ -161,27 +147,21 @@ std::vector<std::vector<uint8_t>> HidrawTestbed::requests() const
     return requestLog;
 }
 
-void HidrawTestbed::openToAllUsers()
+void HidrawTestbed::openToAllUsers(int nDenied)
 {
     if (std::system(("chmod -R a+rwX '" + root + "'").c_str()) != 0)
         throw std::runtime_error("cannot open " + root + " to all users");
     std::lock_guard<std::mutex> lock(mutex);
-    for (const auto& named : nodes)
-        ::chmod(named.second->filePath.c_str(), 0666);
+    for (const auto& named : nodes) {  // each node links to its terminal, which chmod follows
+        const mode_t mode = named.first == devicePath(nDenied) ? 0 : 0666;
+        if (::chmod((root + named.first).c_str(), mode) != 0)
+            throw std::runtime_error("cannot change the access to " + named.first);
+    }
 }
 
-void HidrawTestbed::denyOpen(int nHidraw)
-{
-    std::lock_guard<std::mutex> lock(mutex);
-    const auto it = nodes.find(devicePath(nHidraw));
-    if (it == nodes.end() || ::chmod(it->second->filePath.c_str(), 0) != 0)
-        throw std::runtime_error("cannot deny access to " + devicePath(nHidraw));
-}
-
-// What an unplug does to the open files of a hidraw node: poll() reports POLLHUP and POLLERR,
-// reads fail. Closing the pseudo-terminal's other end does the same; /dev/null takes its file
-// number, which umockdev still holds and closes in the end. Listeners on the udev monitor (Wine's
-// HID bus) hear of the removal at once, as from the kernel.
+// As an unplug does to a hidraw node's open files, closing the terminal's other end makes poll()
+// report POLLHUP and reads fail; /dev/null takes its file number, which umockdev closes in the
+// end. Listeners on the udev monitor (Wine's HID bus) hear of the removal at once.
 void HidrawTestbed::hangUp(Node& node)
 {
     if (node.bGone)
@@ -198,64 +178,54 @@ int HidrawTestbed::dispatch(UMockdevIoctlBase*, UMockdevIoctlClient* client, Hid
 {
     std::lock_guard<std::mutex> lock(self->mutex);
     const auto it = self->nodes.find(umockdev_ioctl_client_get_devnode(client));
-    if (it == self->nodes.end() || it->second->bGone)
-        complete(client, -1, EIO);  // as on the open file of an unplugged device
+    if (it == self->nodes.end() || it->second.bGone)
+        umockdev_ioctl_client_complete(client, -1, EIO);  // as on the open file of an unplugged device
     else
-        (self->*serve)(*it->second, client);
+        (self->*serve)(it->second, client);
     return TRUE;
 }
 
 void HidrawTestbed::serveIoctl(Node& node, UMockdevIoctlClient* client)
 {
+    const unsigned long nRequest = umockdev_ioctl_client_get_request(client);
+    if (nRequest != HIDIOCGRAWINFO && nRequest != HIDIOCGRDESCSIZE && nRequest != HIDIOCGRDESC)
+        return umockdev_ioctl_client_complete(client, -1, ENOTTY);
     // The argument is the caller's pointer; resolving it reaches the memory it points to.
-    const auto target = [client](size_t nSize) {
-        return umockdev_ioctl_data_resolve(umockdev_ioctl_client_get_arg(client), 0, nSize, nullptr);
-    };
-    const DeviceKind& device = kindOf(node.kind);
-    UMockdevIoctlData* data = nullptr;
-    switch (umockdev_ioctl_client_get_request(client)) {
-    case HIDIOCGRAWINFO:
-        if ((data = target(sizeof(hidraw_devinfo)))) {
-            const hidraw_devinfo info{BUS_USB, __s16(device.nVendor), __s16(device.nProduct)};
-            update(data, 0, &info, sizeof info);
-        }
-        break;
-    case HIDIOCGRDESCSIZE:
-        if ((data = target(sizeof(int)))) {
-            const int nSize = int(device.descriptor.size());
-            update(data, 0, &nSize, sizeof nSize);
-        }
-        break;
-    case HIDIOCGRDESC:
-        if ((data = target(sizeof(hidraw_report_descriptor)))) {
-            __u32 nWanted = 0;
-            std::memcpy(&nWanted, data->data, sizeof nWanted);
-            update(data, offsetof(hidraw_report_descriptor, value), device.descriptor.data(),
-                   std::min<size_t>(nWanted, device.descriptor.size()));
-        }
-        break;
-    default:
-        return complete(client, -1, ENOTTY);
-    }
+    UMockdevIoctlData* data =
+        umockdev_ioctl_data_resolve(umockdev_ioctl_client_get_arg(client), 0, _IOC_SIZE(nRequest), nullptr);
     if (!data)
-        return complete(client, -1, EFAULT);
+        return umockdev_ioctl_client_complete(client, -1, EFAULT);
+    const DeviceKind& device = kindOf(node.kind);
+    const int nDescriptorSize = int(device.descriptor.size());
+    const hidraw_devinfo info{BUS_USB, __s16(device.nVendor), __s16(device.nProduct)};
+    if (nRequest == HIDIOCGRAWINFO) {
+        update(data, 0, &info, sizeof info);
+    } else if (nRequest == HIDIOCGRDESCSIZE) {
+        update(data, 0, &nDescriptorSize, sizeof nDescriptorSize);
+    } else {
+        __u32 nWanted = 0;
+        std::memcpy(&nWanted, data->data, sizeof nWanted);
+        update(data, offsetof(hidraw_report_descriptor, value), device.descriptor.data(),
+               std::min<size_t>(nWanted, device.descriptor.size()));
+    }
     g_object_unref(data);
-    complete(client, 0);
+    umockdev_ioctl_client_complete(client, 0, 0);
 }
 
 void HidrawTestbed::serveWrite(Node& node, UMockdevIoctlClient* client)
 {
     const UMockdevIoctlData* report = umockdev_ioctl_client_get_arg(client);
     if (report->data_len < 2)  // hidraw wants the report id and at least one byte
-        return complete(client, -1, EINVAL);
+        return umockdev_ioctl_client_complete(client, -1, EINVAL);
     if (node.kind == Kind::Instrument) {
         requestLog.emplace_back(report->data, report->data + report->data_len);
         const std::vector<uint8_t> reply = instrument.replyTo(requestLog.back(), kInstrumentReportLength);
         const bool bSilent = nSilentFrom > 0 && requestLog.size() >= nSilentFrom;  // heard, never answered
         if (requestLog.size() == nCutOffAt)
             hangUp(node);
-        else if (!bSilent && !reply.empty() && ::write(node.nAnswerFd, reply.data() + 1, reply.size() - 1) < 0)  // hidraw drops report id 0
-            return complete(client, -1, EIO);
+        else if (!bSilent && !reply.empty()  // without the report id 0, as hidraw reads it
+                 && ::write(node.nAnswerFd, reply.data() + 1, reply.size() - 1) < 0)
+            return umockdev_ioctl_client_complete(client, -1, EIO);
     }
-    complete(client, report->data_len);
+    umockdev_ioctl_client_complete(client, report->data_len, 0);
 }

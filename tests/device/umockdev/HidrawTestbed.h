@@ -3,7 +3,6 @@
 #include "InstrumentModel.h"
 
 #include <map>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -12,18 +11,16 @@ typedef struct _UMockdevTestbed UMockdevTestbed;
 typedef struct _UMockdevIoctlBase UMockdevIoctlBase;
 typedef struct _UMockdevIoctlClient UMockdevIoctlClient;
 
-// A Linux HID bus emulated in user space (umockdev), to run the hidraw layer without hardware:
-// /sys/class/hidraw entries with their parent HID devices, and /dev/hidrawN nodes whose ioctl and
-// write calls this object answers. Each node is a pseudo-terminal in raw mode: the instrument's
-// answers (from an InstrumentModel) are written to its other end, so that poll() and read() on the
-// node work as on a real one, and it is hung up when the device goes. A keyboard and a mouse only
-// tell their ids and descriptors. The program must run with umockdev's preload library
-// (umockdev-wrapper); any process that has it may use the bus. The calls are answered on
-// umockdev's own thread; every method here may be called meanwhile.
+// A Linux HID bus emulated in user space (umockdev): /sys/class/hidraw entries with their parent
+// HID devices, and /dev/hidrawN nodes whose ioctl and write calls this object answers. Each node
+// is a raw pseudo-terminal: the instrument's answers are written to its other end, so that poll()
+// and read() work as on a real node, and it is hung up when the device goes. A keyboard only
+// tells its ids and descriptor. Needs umockdev's preload library (umockdev-wrapper) in every
+// process that uses the bus. The calls are answered on umockdev's own thread.
 class HidrawTestbed
 {
 public:
-    enum class Kind { Instrument, Keyboard, Mouse };
+    enum class Kind { Instrument, Keyboard };
     static constexpr int kInstrumentReportLength = 65;  // 64 bytes and the report id
 
     HidrawTestbed();
@@ -31,32 +28,28 @@ public:
     HidrawTestbed(const HidrawTestbed&) = delete;
     HidrawTestbed& operator=(const HidrawTestbed&) = delete;
 
-    static bool preloaded();  // whether umockdev's preload library is in this process
+    static bool preloaded();
 
     void setGroup(int nGroupNumber, std::vector<SimRecord> records);
-    void plugIn(int nHidraw, Kind kind);  // /dev/hidrawN and its sysfs entries
-    void unplug(int nHidraw);             // the entries go; open files are hung up
-    // The instrument is pulled out right after the nth request from now (1 the next) reached it,
-    // before it answers: its open files are hung up and udev listeners hear of the removal; the
-    // entries stay until unplug().
+    void plugIn(int nHidraw, Kind kind);
+    void unplug(int nHidraw);  // open files are hung up
+    // The instrument is pulled out when the nth request from now (1 the next) reaches it: open
+    // files are hung up and udev listeners hear of it; the entries stay until unplug().
     void cutOffAfterRequests(int nRequests);
-    // From the nth request from now on (1 the next) the instrument hears requests and answers
-    // none, as a hung instrument; 0 lets it answer again.
+    // From the nth request from now on it answers none, as a hung instrument; 0 lets it answer.
     void silenceAfterRequests(int nRequests);
-    std::vector<std::vector<uint8_t>> requests() const;  // as the instrument received them
+    std::vector<std::vector<uint8_t>> requests() const;
 
-    // For a program run as another user: every user may reach the bed and its nodes; then,
-    // like a node without a udev rule, the chosen one opens for root only.
-    void openToAllUsers();
-    void denyOpen(int nHidraw);
+    // For a program run as another user: every user may reach the bed and its nodes, except
+    // nDenied, which opens for root only, like a node without a udev rule.
+    void openToAllUsers(int nDenied = -1);
 
 private:
     struct Node
     {
         Kind kind;
-        std::string sysPath;   // of the hidraw device; its parent is the HID device
-        std::string filePath;  // the pseudo-terminal the node links to
-        int nAnswerFd;         // its other end, held by umockdev
+        std::string sysPath;  // of the hidraw device; its parent is the HID device
+        int nAnswerFd;        // the pseudo-terminal's other end, held by umockdev
         bool bGone = false;
     };
     using Serve = void (HidrawTestbed::*)(Node&, UMockdevIoctlClient*);
@@ -71,9 +64,9 @@ private:
     UMockdevIoctlBase* handler;
     std::string root;  // $UMOCKDEV_DIR
     mutable std::mutex mutex;
-    std::map<std::string, std::shared_ptr<Node>> nodes;  // by /dev path
+    std::map<std::string, Node> nodes;  // by /dev path
     InstrumentModel instrument;
     std::vector<std::vector<uint8_t>> requestLog;
-    size_t nCutOffAt = 0;  // request count at which the instrument goes; 0 never
-    size_t nSilentFrom = 0;  // request count from which the instrument answers nothing; 0 never
+    size_t nCutOffAt = 0;    // request count at which the instrument goes; 0 never
+    size_t nSilentFrom = 0;  // request count from which it answers nothing; 0 never
 };
