@@ -9,6 +9,7 @@
 #include "MyArchiveMenu.h"
 #include "MyPrint.h"
 #include "MyStatisticsBox.h"
+#include "MyTestDetailsDialog.h"
 #include "MyWndControl.h"
 #include "QHard.h"
 
@@ -113,6 +114,9 @@ MainWindow::MainWindow(QWidget* parent)
     right->addWidget(pStatistics, 1);  // down to the status bar
     connect(pTable, &CTableResult::sigRowSet, pStatistics, &MyStatisticsBox::showRow);
     connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pTable, &CTableResult::setLimits);
+    connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pPlot, &CBarChartPlot::setLimits);
+    pPlot->setLimits(pStatistics->limits());
+    connect(pStatistics, &MyStatisticsBox::sigEditDetails, this, &MainWindow::slotEditDetails);
     columns->addLayout(left, 0);
     columns->addLayout(right, 0);
     ui->centralwidget->setLayout(columns);
@@ -138,6 +142,7 @@ MainWindow::MainWindow(QWidget* parent)
             [this] { printReport(0); });
     connect(buttons[MyWndControl::Print], &QPushButton::clicked, buttons[MyWndControl::Print],
             [this] { printReport(1); });
+    connect(buttons[MyWndControl::SaveReport], &QPushButton::clicked, this, &MainWindow::slotSaveReport);
     connect(pTable, &CTableResult::sigRowSet, this, &MainWindow::slotRowSel);
     connect(this, &MainWindow::sigCollectGroup, pHard, &QHard::CollectOnce);
 
@@ -207,14 +212,20 @@ bool MainWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-void MainWindow::printReport(short kind)
+MyPrint* MainWindow::report()
 {
     if (!pPrint)
         pPrint = new MyPrint(this);
+    pPrint->setQuality(details, pStatistics->limits());
+    return pPrint;
+}
+
+void MainWindow::printReport(short kind)
+{
     if (kind == 0)
-        pPrint->slotPrints(3);
+        report()->slotPrints(3);
     else if (kind == 1)
-        pPrint->slotPrints(1);
+        report()->slotPrints(1);
 }
 
 void MainWindow::slotValidDev(short b)
@@ -313,6 +324,7 @@ void MainWindow::showNewGroup(void* p, short nLen, int nGroupNumber, const QDate
     pPlot->clearRecord();  // its bars belonged to a record of the group before
     nShownGroup = nGroupNumber;
     shownDate = date;
+    details = details.forNextDownload();
     pSource->setText(source);
     setWindowTitle(source.isEmpty() ? tr("Hardness Tester")
                                     : QStringLiteral("%1 \u2013 %2").arg(tr("Hardness Tester"), source));
@@ -348,7 +360,28 @@ void MainWindow::slotSavepdf()
     reportSaved(fileName);
 }
 
-QString MainWindow::askSaveFileName(const QStringList& filters)
+void MainWindow::slotSaveReport()
+{
+    const QString fileName = askSaveFileName({tr("PDF document (*.pdf)")}, QStringLiteral("report"));
+    if (fileName.isEmpty())
+        return;
+    if (!report()->saveReportPdf(fileName)) {
+        QMessageBox::warning(this, tr("Error"),
+                             tr("The report could not be saved as %1.").arg(QDir::toNativeSeparators(fileName)),
+                             QMessageBox::Ok, QMessageBox::NoButton);
+        return;
+    }
+    reportSaved(fileName);
+}
+
+void MainWindow::slotEditDetails()
+{
+    MyTestDetailsDialog dialog(details, this);
+    if (dialog.exec() == QDialog::Accepted)
+        details = dialog.details();
+}
+
+QString MainWindow::askSaveFileName(const QStringList& filters, const QString& nameTail)
 {
     QSettings settings;
     QFileDialog dialog(this, tr("Save File"), settings.value(kSaveFolderKey, QDir::homePath()).toString());
@@ -358,10 +391,12 @@ QString MainWindow::askSaveFileName(const QStringList& filters)
     dialog.setDefaultSuffix(filterSuffix(filters.first()));
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
             [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
-    QString name = QStringLiteral("chart");
+    QStringList name;
     if (nShownGroup > 0)
-        name = QStringLiteral("group-%1-%2").arg(nShownGroup).arg(shownDate.toString(QStringLiteral("yyyy-MM-dd")));
-    dialog.selectFile(name + QLatin1Char('.') + dialog.defaultSuffix());
+        name << QStringLiteral("group-%1-%2").arg(nShownGroup).arg(shownDate.toString(QStringLiteral("yyyy-MM-dd")));
+    name << (nameTail.isEmpty() && name.isEmpty() ? QStringLiteral("chart") : nameTail);
+    name.removeAll(QString());
+    dialog.selectFile(name.join(QLatin1Char('-')) + QLatin1Char('.') + dialog.defaultSuffix());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     const QString fileName = dialog.selectedFiles().constFirst();

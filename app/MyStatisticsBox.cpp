@@ -7,6 +7,7 @@
 #include "Verdict.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -15,16 +16,6 @@
 namespace {
 
 const QString kNone = QStringLiteral("\u2013");
-
-QString sdText(const std::optional<double>& sd)
-{
-    return sd ? QString::number(*sd, 'g', 3) : kNone;
-}
-
-QString cvText(const std::optional<double>& cv)
-{
-    return cv ? QStringLiteral("%1 %").arg(*cv, 0, 'f', 2) : kNone;
-}
 
 // A failed verdict in red with a sign, so that it reads without the colour too.
 void showVerdict(QLabel* label, bool bShown, bool bPass, const QString& text)
@@ -79,17 +70,23 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     pRecordVerdict = verdictLabel("recordVerdict");
     pGroupVerdict = verdictLabel("groupVerdict");
     auto* limitsButton = new QPushButton(tr("Limits..."), this);
-    limitsButton->setMinimumHeight(30);
+    auto* detailsButton = new QPushButton(tr("Test details..."), this);
     grid->addWidget(pRecordVerdict, LineCount + 1, 0, 1, 3);
     grid->addWidget(pGroupVerdict, LineCount + 2, 0, 1, 3);
-    grid->setRowStretch(LineCount + 3, 1);  // the lines together at the top, the button at the foot
-    grid->addWidget(limitsButton, LineCount + 4, 0, 1, 3);
+    grid->setRowStretch(LineCount + 3, 1);  // the lines together at the top, the buttons at the foot
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {limitsButton, detailsButton}) {
+        button->setMinimumHeight(30);
+        buttons->addWidget(button);
+    }
+    grid->addLayout(buttons, LineCount + 4, 0, 1, 3);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     connect(limitsButton, &QPushButton::clicked, this, &MyStatisticsBox::slotEditLimits);
+    connect(detailsButton, &QPushButton::clicked, this, &MyStatisticsBox::sigEditDetails);
     scroll->setWidget(content);
     // The numbers in the size of the table's beside them, which leaves room for longer words.
     QFont font = content->font();
@@ -106,9 +103,9 @@ void MyStatisticsBox::showColumn(QLabel* const* column, const SeriesStats& stats
 {
     column[Count]->setText(FormatInteger(stats.nCount));
     column[Mean]->setText(mean);
-    column[Sd]->setText(sdText(stats.sd));
-    column[Range]->setText(stats.nCount > 0 ? FormatValue(stats.dRange) : kNone);
-    column[Cv]->setText(cvText(stats.cv));
+    column[Sd]->setText(SdText(stats.sd));
+    column[Range]->setText(RangeText(stats));
+    column[Cv]->setText(CvText(stats.cv));
 }
 
 void MyStatisticsBox::showGroup()

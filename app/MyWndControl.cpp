@@ -27,7 +27,7 @@ MyWndControl::MyWndControl(QWidget* parent)
     pGrid->addWidget(groups, 0, 1);
 
     const QString texts[ButtonCount] = {tr("LoadData"), tr("Save as CSV"), tr("Save as PDF"),
-                                        tr("Print preview"), tr("Print")};
+                                        tr("Print preview"), tr("Print"), tr("Save report as PDF...")};
     for (int i = 0; i < ButtonCount; ++i) {
         pButtons[i] = new QPushButton(this);
         pButtons[i]->setMinimumHeight(30);
