@@ -10,8 +10,10 @@
 #include "MyPrint.h"
 #include "MyStatisticsBox.h"
 #include "MyTestDetailsDialog.h"
+#include "MyWindowMenus.h"
 #include "MyWndControl.h"
 #include "QHard.h"
+#include "ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,7 +21,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -27,7 +28,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -162,8 +162,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui->statusbar->insertPermanentWidget(0, pSource, 0);
 
     pStatusBar = ui->statusbar;
-    showStatus(tr("Ready"));
-    slotValidDev(0);
+    showStatus(tr("Looking for the instrument..."));
     pProgress = nullptr;
 
     // Every whole download goes to the archive once it is in the table; an incomplete one is not
@@ -172,7 +171,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(pHard, &QHard::sigDownloadSource, archive, &MyArchiveMenu::slotDownloadSource);
     connect(this, &MainWindow::sigWholeDownload, archive, &MyArchiveMenu::slotDownloaded);
     connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotArchivedData, Qt::DirectConnection);
+    new MyWindowMenus(this, pControl);
     restoreWindowGeometry();
+    KeepInScreenWhenShown(this);
 }
 
 MainWindow::~MainWindow()
@@ -194,7 +195,7 @@ void MainWindow::restoreWindowGeometry()
 {
     if (restoreGeometry(QSettings().value(kGeometryKey).toByteArray()))
         return;
-    resize(kOpeningSize.boundedTo(QGuiApplication::primaryScreen()->availableGeometry().size()));
+    resize(SizeWithinScreen(this, kOpeningSize));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -246,6 +247,7 @@ void MainWindow::slotColectgroup()
                              QMessageBox::NoButton);
         return;
     }
+    pTable->setFocus();  // rather than on the next button, once LoadData is disabled
     pControl->pButtons[MyWndControl::LoadData]->setEnabled(false);
     // A download that never delivered its result. Not deleted at once: this slot may run from
     // inside that dialog's own setValue, which processes events while the dialog is shown.

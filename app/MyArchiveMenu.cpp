@@ -15,14 +15,10 @@ MyArchiveMenu::MyArchiveMenu(QMenuBar* pMenuBar, QWidget* window)
     : QObject(window), pWindow(window)
 {
     QMenu* menu = pMenuBar->addMenu(tr("&Archive"));
-    menu->addAction(tr("History..."), this, &MyArchiveMenu::slotHistory);
+    menu->addAction(tr("&History..."), this, &MyArchiveMenu::slotHistory, QKeySequence(Qt::CTRL + Qt::Key_H));
 
-    if (!ArchiveLocation::fromUrl(ArchiveLocation::configuredUrl(), location, locationError)) {
+    if (!ArchiveLocation::configured(location, locationError))
         showStatus(tr("Archive: %1").arg(locationError));
-        return;
-    }
-    pWriter = std::make_unique<BackgroundArchive>(location);
-    connect(pWriter.get(), &BackgroundArchive::sigArchived, this, &MyArchiveMenu::slotArchived);
 }
 
 MyArchiveMenu::~MyArchiveMenu() = default;
@@ -34,10 +30,19 @@ void MyArchiveMenu::slotDownloadSource(const QString& path)
 
 void MyArchiveMenu::slotDownloaded(void* p, short nLen)
 {
-    if (nLen < 1 || !pWriter || p != CurrentGroup.pRecords)
+    if (nLen < 1 || !locationError.isEmpty() || p != CurrentGroup.pRecords)
         return;
-    pWriter->archive(QDateTime::currentDateTime(), devicePath, nGroupIndex + 1, CurrentGroup.pRecords,
+    writer().archive(QDateTime::currentDateTime(), devicePath, nGroupIndex + 1, CurrentGroup.pRecords,
                      CurrentGroup.nCount);
+}
+
+BackgroundArchive& MyArchiveMenu::writer()
+{
+    if (!pWriter) {  // its thread starts when first needed, not with the window
+        pWriter = std::make_unique<BackgroundArchive>(location, MeasureArchive::Mode::ReadWrite);
+        connect(pWriter.get(), &BackgroundArchive::sigArchived, this, &MyArchiveMenu::slotArchived);
+    }
+    return *pWriter;
 }
 
 void MyArchiveMenu::slotArchived(int nResult, const QString& text)
@@ -54,14 +59,9 @@ void MyArchiveMenu::slotHistory()
         showStatus(tr("Archive: %1").arg(locationError));
         return;
     }
-    if (!pReader || !pReader->isOpen()) {
-        pReader = std::make_unique<MeasureArchive>();
-        if (!pReader->open(location)) {
-            showStatus(tr("Archive: %1").arg(pReader->errorText()));
-            return;
-        }
-    }
-    MyHistoryDialog dialog(*pReader, pWindow);
+    if (!pReader)
+        pReader = std::make_unique<BackgroundArchive>(location, MeasureArchive::Mode::ReadOnly);
+    MyHistoryDialog dialog(*pReader, writer(), pWindow);
     if (dialog.exec() != QDialog::Accepted)
         return;
     OwnedGroup group = dialog.takeGroup();

@@ -8,7 +8,6 @@
 #include <memory>
 
 class BackgroundArchive;
-class MeasureArchive;
 class QMenuBar;
 class QWidget;
 struct ArchivedDownload;
@@ -37,6 +36,7 @@ public slots:
     void slotHistory();
 
 private:
+    BackgroundArchive& writer();
     void slotArchived(int nResult, const QString& text);
 
     QWidget* pWindow;
@@ -44,5 +44,5 @@ private:
     QString locationError;  // a configured URL that names no archive
     QString devicePath;
     std::unique_ptr<BackgroundArchive> pWriter;
-    std::unique_ptr<MeasureArchive> pReader;  // on this thread, for the history
+    std::unique_ptr<BackgroundArchive> pReader;  // read-only, for the history
 };

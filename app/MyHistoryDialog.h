@@ -5,45 +5,60 @@
 
 #include <QDialog>
 
+class BackgroundArchive;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
-// The archived downloads, newest first, filtered by text and by date; one is opened into the
-// window or deleted after a confirmation.
+// The archived downloads, newest first, filtered by text (date, group, scale, material, device)
+// and by date; one is opened into the window, or chosen ones deleted after a confirmation.
+// The archive is read and written on its own threads: the dialog shows "Loading..." and never
+// waits for it.
 class MyHistoryDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum Column { DownloadedAt, Group, Records, Scales, Averages, ColumnCount };
+    enum Column { DownloadedAt, Group, Records, Scales, Materials, Averages, Device, ColumnCount };
 
-    MyHistoryDialog(MeasureArchive& archive, QWidget* parent = nullptr);
+    MyHistoryDialog(BackgroundArchive& reader, BackgroundArchive& writer, QWidget* parent = nullptr);
+    ~MyHistoryDialog() override;
 
     // After the dialog was accepted: the records of the download that was opened.
     OwnedGroup takeGroup() { return std::move(opened); }
     // Which download that was: group number and time of the download.
     const ArchivedDownload& download() const { return openedDownload; }
 
+signals:
+    // The list is shown (or its failure is); for those who wait for it.
+    void sigLoaded();
+
 public slots:
     void slotOpen();
     void slotDelete();
 
 private:
+    class Model;
+
     void reload();
     void applyFilter();
     void updateButtons();
-    int chosenRow() const;
+    QVector<int> chosenRows() const;
+    void showProblem(const QString& error);
 
-    MeasureArchive& archive;
-    QVector<ArchivedDownload> downloads;
+    BackgroundArchive& reader;
+    BackgroundArchive& writer;
     OwnedGroup opened;
     ArchivedDownload openedDownload;
+    Model* pModel;
     QLineEdit* pFilter;
     QDateEdit* pFrom;
     QDateEdit* pTo;
-    QTableWidget* pList;
+    QLabel* pStatus;
+    QTableView* pList;
     QPushButton* pOpen;
     QPushButton* pDelete;
+    bool bDatesSet = false;
 };

@@ -14,8 +14,10 @@ MyWndControl::MyWndControl(QWidget* parent)
 {
     setTitle(tr("Control"));
 
-    auto* label = new QLabel(tr("Group:"), this);
+    auto* label = new QLabel(tr("&Group:"), this);
     auto* groups = new QComboBox(this);
+    label->setBuddy(groups);  // Alt and the letter choose it, and a screen reader names it so
+    groups->setAccessibleName(label->text().remove(QLatin1Char('&')));
     for (int i = 1; i <= 10; ++i)
         groups->insertItem(groups->count(), QIcon(), QStringLiteral("%1").arg(i));
     // No group shows as chosen until the user picks one; the -1 set here is not passed on.
@@ -26,8 +28,9 @@ MyWndControl::MyWndControl(QWidget* parent)
     pGrid->addWidget(label, 0, 0);
     pGrid->addWidget(groups, 0, 1);
 
-    const QString texts[ButtonCount] = {tr("LoadData"), tr("Save as CSV"), tr("Save as PDF"),
-                                        tr("Print preview"), tr("Print"), tr("Save report as PDF...")};
+    // Each with a letter of its own, also against the menu bar's (File, Archive, Help).
+    const QString texts[ButtonCount] = {tr("&LoadData"), tr("Save as &CSV"), tr("Save as P&DF"),
+                                        tr("Print pre&view"), tr("&Print"), tr("Save &report as PDF...")};
     for (int i = 0; i < ButtonCount; ++i) {
         pButtons[i] = new QPushButton(this);
         pButtons[i]->setMinimumHeight(30);
@@ -36,7 +39,7 @@ MyWndControl::MyWndControl(QWidget* parent)
     }
     pButtons[LoadData]->setEnabled(false);
 
+    // As wide as its texts in the language at hand, which leaves the table the rest.
     setSizePolicy(QSizePolicy());
-    setFixedWidth(300);
     setLayout(pGrid);
 }

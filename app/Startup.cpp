@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QTextStream>
 #include <QTranslator>
+#include <QWindow>
 
 #include <cstdio>
 #include <memory>
@@ -45,13 +46,48 @@ void installTranslator(QApplication& app)
     if ((QFile::exists(fileName) && translator->load(fileName))
         || translator->load(locale, QStringLiteral("hardness-tester"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         app.installTranslator(translator.release());
+}
 
-    // Qt's own texts (buttons of the message boxes, the file and print dialogs), where installed.
+// Qt's own texts (buttons of the message boxes, the file and print dialogs), where installed.
+void installQtTranslator(QApplication& app)
+{
     auto qtTexts = std::make_unique<QTranslator>(&app);
-    if (qtTexts->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (qtTexts->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qtTexts.release());
 }
+
+// Runs what the first window's first paint does not need once that paint is done, so that the
+// window shows sooner: the dialogs' texts and the icon are wanted only after the first look.
+class AfterFirstPaint : public QObject
+{
+public:
+    explicit AfterFirstPaint(QApplication& app)
+        : QObject(&app), app(app)
+    {
+        app.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        // A window's first expose paints it, before the queued call below is run.
+        if (event->type() == QEvent::Expose && qobject_cast<QWindow*>(object)) {
+            app.removeEventFilter(this);
+            QMetaObject::invokeMethod(this, &AfterFirstPaint::run, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void run()
+    {
+        installQtTranslator(app);
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/dark/dark/logo.png")));
+        deleteLater();
+    }
+
+    QApplication& app;
+};
 
 } // namespace
 
@@ -63,5 +99,5 @@ void SetUpApplication(QApplication& app)
     applyFont();
     applyStyleSheet(app);
     installTranslator(app);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/dark/dark/logo.png")));
+    new AfterFirstPaint(app);
 }

@@ -9,11 +9,18 @@
 #include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPair>
+#include <QSet>
+#include <QStorageInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QThread>
+#include <QTimeZone>
+#include <QUrl>
 #include <QVariant>
 #include <QtEndian>
 
@@ -25,11 +32,56 @@ namespace {
 
 QAtomicInteger<quint32> nConnectionSerial;
 
-// The server's own words, on one line; Qt's addition ("Unable to fetch row") says nothing more.
+const char kSqliteFull[] = "13";     // SQLITE_FULL
+constexpr qint64 kFullBelow = 1 << 20;  // bytes free
+const char kSqliteCantOpen[] = "14";  // SQLITE_CANTOPEN
+
+// The first meaningful line of the driver's words: the server's own, else Qt's.
 QString errorLine(const QSqlError& sqlError)
 {
+    if (sqlError.nativeErrorCode() == QLatin1String(kSqliteFull))
+        return QStringLiteral("the disk is full.");
+
     const QString text = sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText();
-    return text.simplified();
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString simple = line.simplified();
+        if (!simple.isEmpty())
+            return simple;
+    }
+    return QStringLiteral("unknown error.");
+}
+
+// Records' stored dates (tDate, a local midnight) as the calendar dates they stand for,
+// yyyymmdd; 0 for a record whose reading failed (tDate 0). The zone's rules are asked in memory,
+// and once for a run of records of one date: the C library would look at the zone file each time.
+class CalendarDates
+{
+public:
+    qint64 of(qint64 tDate)
+    {
+        if (tDate == 0)
+            return 0;
+        if (tDate != nLast) {
+            const QDateTime instant = QDateTime::fromSecsSinceEpoch(tDate, Qt::UTC);
+            const QDate date = instant.addSecs(zone.offsetFromUtc(instant)).date();
+            nLast = tDate;
+            nDate = date.year() * 10000 + date.month() * 100 + date.day();
+        }
+        return nDate;
+    }
+
+private:
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    qint64 nLast = 0, nDate = 0;
+};
+
+qint64 localMidnight(qint64 nDate, QPair<qint64, qint64>& last)
+{
+    if (nDate == 0)
+        return 0;
+    if (last.first != nDate)
+        last = {nDate, LocalMidnight(int(nDate / 10000), int(nDate / 100 % 100), int(nDate % 100))};
+    return last.second;
 }
 
 // The single values of a record as little-endian IEEE floats, bit for bit.
@@ -56,18 +108,38 @@ float* valuesFromBytes(const QByteArray& bytes, int nTimes)
     return pValues;
 }
 
-// The hardness scales of the records, in the order of their codes.
-QString scalesOf(const MeasureRecord* pRecords, int nCount)
+// The codes one field of the records holds, in order.
+QVector<unsigned> codesOf(const MeasureRecord* pRecords, int nCount, uint8_t MeasureRecord::*field)
 {
     bool bUsed[256] = {};
     for (int i = 0; i < nCount; ++i)
-        bUsed[pRecords[i].nUnit] = true;
-    QStringList scales;
+        bUsed[pRecords[i].*field] = true;
+    QVector<unsigned> codes;
     for (unsigned code = 0; code < 256; ++code) {
-        if (bUsed[code] && !ScaleText(code).isEmpty())
+        if (bUsed[code])
+            codes << code;
+    }
+    return codes;
+}
+
+// The hardness scales of the records, in the order of their codes: "HRC, HB".
+QString scalesOf(const MeasureRecord* pRecords, int nCount)
+{
+    QStringList scales;
+    for (unsigned code : codesOf(pRecords, nCount, &MeasureRecord::nUnit)) {
+        if (!ScaleText(code).isEmpty())
             scales << ScaleText(code);
     }
     return scales.join(QStringLiteral(", "));
+}
+
+// The material codes of the records, as kept with each download: "0 3 5".
+QString materialCodesOf(const MeasureRecord* pRecords, int nCount)
+{
+    QStringList codes;
+    for (unsigned code : codesOf(pRecords, nCount, &MeasureRecord::nMaterial))
+        codes << QString::number(code);
+    return codes.join(QLatin1Char(' '));
 }
 
 // The column types that differ between the two servers; everything else is plain SQL.
@@ -75,21 +147,19 @@ struct Dialect
 {
     const char* idColumn;
     const char* blobType;
+    const char* blobLiteral;  // bytes given in hexadecimal
 };
 
-const Dialect kSqlite{"id INTEGER PRIMARY KEY AUTOINCREMENT", "BLOB"};
-const Dialect kPostgres{"id BIGSERIAL PRIMARY KEY", "BYTEA"};
-
-const char kDownloadColumns[] = "SELECT id, downloaded_at, device_path, group_number, record_count, scales, "
-                                "avg_min, avg_max FROM downloads";
+const Dialect kSqlite{"id INTEGER PRIMARY KEY AUTOINCREMENT", "BLOB", "X'%1'"};
+const Dialect kPostgres{"id BIGSERIAL PRIMARY KEY", "BYTEA", "'\\x%1'"};
 
 const char kSqliteBusy[] = "5";  // SQLITE_BUSY
 // Any number, the same in every program that creates the tables on a PostgreSQL server.
 const char kPostgresSchemaLock[] = "SELECT pg_advisory_xact_lock(48610066)";
 
-} // namespace
-
-QString GroupContentHash(int nGroupNumber, const MeasureRecord* pRecords, int nCount)
+// The hash that recognises a download seen before: the group number and every field of every
+// record, values bit for bit, dates as calendar dates.
+QString groupContentHash(int nGroupNumber, const MeasureRecord* pRecords, int nCount)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     auto add = [&hash](qint64 n) {
@@ -102,6 +172,7 @@ QString GroupContentHash(int nGroupNumber, const MeasureRecord* pRecords, int nC
         std::memcpy(&bits, &f, 4);
         add(bits);
     };
+    CalendarDates dates;
     add(nGroupNumber);
     add(nCount);
     for (int i = 0; i < nCount; ++i) {
@@ -110,11 +181,13 @@ QString GroupContentHash(int nGroupNumber, const MeasureRecord* pRecords, int nC
             add(code);
         for (float f : {rec.fMin, rec.fMax, rec.fAvg})
             addFloat(f);
-        add(rec.tDate);
+        add(dates.of(rec.tDate));
         hash.addData(valueBytes(rec));
     }
     return QString::fromLatin1(hash.result().toHex());
 }
+
+} // namespace
 
 MeasureArchive::MeasureArchive()
     : connectionName(QStringLiteral("archive-%1").arg(nConnectionSerial.fetchAndAddRelaxed(1)))
@@ -136,30 +209,36 @@ QSqlDatabase MeasureArchive::database() const
 
 bool MeasureArchive::fail(const QString& text)
 {
-    error = QStringLiteral("Archive %1: %2").arg(where.displayName(), text);
+    // SQLite reports some writes that found no room as a disk I/O error.
+    const bool bFull = where.kind == ArchiveLocation::Kind::Sqlite && text == QLatin1String("disk I/O error") &&
+                       QStorageInfo(QFileInfo(where.filePath).absolutePath()).bytesAvailable() < kFullBelow;
+    error = QStringLiteral("Archive %1: %2").arg(where.displayName(), bFull ? QStringLiteral("the disk is full.") : text);
     return false;
 }
 
-bool MeasureArchive::open(const ArchiveLocation& location)
+bool MeasureArchive::open(const ArchiveLocation& location, Mode mode)
 {
     where = location;
-    bOpen = openConnection() && (where.kind != ArchiveLocation::Kind::Sqlite || prepareSqlite()) && checkSchema();
-    if (!bOpen)
+    bReadOnly = mode == Mode::ReadOnly;
+    const bool bSqlite = where.kind == ArchiveLocation::Kind::Sqlite;
+    const bool bNewFile = bSqlite && !QFileInfo::exists(where.filePath);
+    bOpen = openConnection() && setUpConnection() && checkSchema() && (bReadOnly || createOrConvert());
+    if (!bOpen) {
         database().close();
+        // A file made here that never became an archive (a full disk) goes, with the files SQLite
+        // keeps beside it. Tables would take pages beyond the first, in the file or in its log.
+        const QString log = where.filePath + QStringLiteral("-wal");
+        if (bNewFile && QFileInfo(where.filePath).size() <= 4096 && (!QFile::exists(log) || QFileInfo(log).size() == 0)) {
+            for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+                QFile::remove(where.filePath + QLatin1String(suffix));
+        }
+    }
     return bOpen;
 }
 
 bool MeasureArchive::openConnection()
 {
     const bool bSqlite = where.kind == ArchiveLocation::Kind::Sqlite;
-    if (bSqlite) {
-        const QFileInfo file(where.filePath);
-        if (!QDir().mkpath(file.absolutePath()))
-            return fail(QStringLiteral("cannot create the folder %1.").arg(QDir::toNativeSeparators(file.absolutePath())));
-        // SQLite would quietly open such a file read-only and fail only at the first download.
-        if (file.exists() && (!file.isFile() || !file.isWritable()))
-            return fail(file.isFile() ? QStringLiteral("the file is read-only.") : QStringLiteral("not a file."));
-    }
 #ifdef Q_OS_WIN
     // The Windows build has no PostgreSQL client library (there is none for MinGW to link).
     if (!bSqlite)
@@ -171,102 +250,229 @@ bool MeasureArchive::openConnection()
                                                               : QSqlDatabase::addDatabase(driver, connectionName);
     if (!db.isValid())
         return fail(QStringLiteral("the Qt SQL driver %1 is not installed.").arg(driver));
-    if (bSqlite) {
-        db.setDatabaseName(where.filePath);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    } else {
+    if (!bSqlite) {
         db.setHostName(where.hostName);
         db.setPort(where.nPort);
         db.setDatabaseName(where.databaseName);
         db.setUserName(where.userName);
         db.setPassword(where.password);
-        db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+        // The URL's own options come last, so that its connect_timeout wins.
+        const QStringList options = QStringList{QStringLiteral("connect_timeout=%1").arg(where.nConnectTimeout)} +
+                                    where.connectOptions;
+        db.setConnectOptions(options.join(QLatin1Char(';')));
+        return db.open() || fail(errorLine(db.lastError()));
     }
-    if (!db.open())
-        return fail(errorLine(db.lastError()));
+
+    const QFileInfo file(where.filePath);
+    QStringList options{QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs)};
+    db.setDatabaseName(where.filePath);
+    const bool bFolderWritable = QFileInfo(file.absolutePath()).isWritable();
+    if (bReadOnly) {
+        if (!file.exists())
+            return fail(QStringLiteral("no archive yet."));
+        // A writable file is opened as usual (and only read), so that closing it removes the
+        // write-ahead log's files as after any use; a read-only connection would leave them.
+        if (!file.isWritable() || !bFolderWritable)
+            options << QStringLiteral("QSQLITE_OPEN_READONLY");
+        // In a folder nobody may write to, nothing can change the file while it is read, and
+        // SQLite could not make the shared-memory file its write-ahead log needs.
+        if (!bFolderWritable && !QFile::exists(where.filePath + QStringLiteral("-shm"))) {
+            options << QStringLiteral("QSQLITE_OPEN_URI");
+            db.setDatabaseName(QUrl::fromLocalFile(where.filePath).toString(QUrl::FullyEncoded) +
+                               QStringLiteral("?immutable=1"));
+        }
+    } else {
+        if (!QDir().mkpath(file.absolutePath()))
+            return fail(QStringLiteral("cannot create the folder %1.").arg(QDir::toNativeSeparators(file.absolutePath())));
+        // SQLite would quietly open such a file read-only and fail only at the first download.
+        if (file.exists() && (!file.isFile() || !file.isWritable()))
+            return fail(file.isFile() ? QStringLiteral("the file is read-only.") : QStringLiteral("not a file."));
+    }
+    db.setConnectOptions(options.join(QLatin1Char(';')));
+    return db.open() || fail(errorLine(db.lastError()));
+}
+
+bool MeasureArchive::setUpConnection()
+{
+    if (where.kind == ArchiveLocation::Kind::Sqlite)
+        return !bReadOnly || exec(QStringLiteral("PRAGMA query_only = ON"));
+    // Notices ("relation ... already exists") are no news to the user; no wait lasts for ever.
+    QStringList statements{QStringLiteral("SET client_min_messages TO warning"),
+                           QStringLiteral("SET statement_timeout TO '%1s'").arg(where.nStatementTimeout),
+                           QStringLiteral("SET lock_timeout TO '%1s'").arg(where.nLockTimeout)};
+    if (bReadOnly)
+        statements << QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY");
+    for (const QString& statement : statements) {
+        if (!exec(statement))
+            return false;
+    }
     return true;
 }
 
-bool MeasureArchive::prepareSqlite()
+// The archive format; -1 when the database holds no archive yet (and nothing else), -2 on failure.
+int MeasureArchive::schemaVersion()
 {
-    // Read before anything is written: a file that is no database (or a damaged one) fails
-    // here, and another program's database is left alone.
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
-        return fail(errorLine(query.lastError()));
-    QStringList tables;
-    while (query.next())
-        tables << query.value(0).toString();
-    if (query.lastError().isValid())
-        return fail(errorLine(query.lastError()));
-    if (!tables.isEmpty() && !tables.contains(QStringLiteral("archive_schema")))
-        return fail(QStringLiteral("the file is another program's database."));
-
-    // Switching a new file to WAL needs it to itself for a moment, and SQLite reports another
-    // program opening it at the same moment as busy without waiting.
-    QElapsedTimer waited;
-    waited.start();
-    while (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()) {
-        if (query.lastError().nativeErrorCode() != QLatin1String(kSqliteBusy) || waited.hasExpired(kBusyTimeoutMs))
-            return fail(errorLine(query.lastError()));
-        QThread::msleep(20);
-    }
-    if (query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-        return fail(QStringLiteral("cannot switch the file to write-ahead logging."));
-    // A commit that returned is on disk.
-    return exec(QStringLiteral("PRAGMA synchronous=FULL"));
-}
-
-bool MeasureArchive::checkSchema()
-{
-    const Dialect& dialect = where.kind == ArchiveLocation::Kind::Sqlite ? kSqlite : kPostgres;
-    if (!database().tables().contains(QStringLiteral("archive_schema"))) {
-        // Two programs may create it at the same moment; IF NOT EXISTS and the guarded insert
-        // make the second one a no-op.
-        // (PostgreSQL lets two CREATE TABLE IF NOT EXISTS collide: a lock lets them take turns.)
-        const bool bPostgres = where.kind == ArchiveLocation::Kind::Postgres;
-        const bool bCreated =
-            begin() && (!bPostgres || exec(QLatin1String(kPostgresSchemaLock))) &&
-            exec(QStringLiteral("CREATE TABLE IF NOT EXISTS archive_schema (version INTEGER NOT NULL)")) &&
-            exec(QStringLiteral("CREATE TABLE IF NOT EXISTS downloads (%1, downloaded_at BIGINT NOT NULL, "
-                                "device_path TEXT NOT NULL, group_number INTEGER NOT NULL, "
-                                "record_count INTEGER NOT NULL, scales TEXT NOT NULL, "
-                                "avg_min DOUBLE PRECISION NOT NULL, avg_max DOUBLE PRECISION NOT NULL, "
-                                "content_hash TEXT NOT NULL UNIQUE)")
-                     .arg(QLatin1String(dialect.idColumn))) &&
-            exec(QStringLiteral("CREATE TABLE IF NOT EXISTS records (download_id BIGINT NOT NULL, "
-                                "position INTEGER NOT NULL, material INTEGER NOT NULL, unit INTEGER NOT NULL, "
-                                "angle INTEGER NOT NULL, times INTEGER NOT NULL, probe INTEGER NOT NULL, "
-                                "min_value DOUBLE PRECISION NOT NULL, max_value DOUBLE PRECISION NOT NULL, "
-                                "avg_value DOUBLE PRECISION NOT NULL, value_bytes %1 NOT NULL, "
-                                "measured_at BIGINT NOT NULL, PRIMARY KEY (download_id, position))")
-                     .arg(QLatin1String(dialect.blobType))) &&
-            exec(QStringLiteral("CREATE INDEX IF NOT EXISTS downloads_by_time ON downloads (downloaded_at)")) &&
-            exec(QStringLiteral("INSERT INTO archive_schema (version) SELECT %1 "
-                                "WHERE NOT EXISTS (SELECT 1 FROM archive_schema)").arg(kSchemaVersion)) &&
-            commit();
-        if (!bCreated) {
-            rollback();
-            return false;
-        }
+    auto failed = [this](const QString& text) {
+        fail(text);
+        return -2;
+    };
+    const QStringList tables = database().tables();
+    if (database().lastError().isValid())
+        return failed(errorLine(database().lastError()));
+    if (!tables.contains(QStringLiteral("archive_schema"))) {
+        // Another program's database is left alone.
+        if (where.kind == ArchiveLocation::Kind::Sqlite && !tables.isEmpty())
+            return failed(QStringLiteral("the file is another program's database."));
+        return -1;
     }
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("SELECT MAX(version) FROM archive_schema")) || !query.next())
-        return fail(errorLine(query.lastError()));
-    const int nVersion = query.value(0).toInt();
-    if (nVersion > kSchemaVersion)
+        return failed(errorLine(query.lastError()));
+    return query.value(0).toInt();
+}
+
+// Runs before anything is written: a newer archive is refused as it is.
+bool MeasureArchive::checkSchema()
+{
+    // Reading the first page fails for a file that is no database or a damaged one.
+    QSqlQuery probe(database());
+    if (where.kind == ArchiveLocation::Kind::Sqlite && !probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
+        return fail(errorLine(probe.lastError()));
+    nSchema = schemaVersion();
+    if (nSchema == -2)
+        return false;
+    if (nSchema > kSchemaVersion)
         return fail(QStringLiteral("written by a newer version of the program (archive format %1; this "
                                    "version reads format %2 and older). Nothing was changed.")
-                        .arg(nVersion)
+                        .arg(nSchema)
                         .arg(kSchemaVersion));
-    if (nVersion < 1)
+    if (nSchema == 0)
         return fail(QStringLiteral("the database holds no archive format version."));
+    if (nSchema < 0 && bReadOnly)
+        return fail(QStringLiteral("no archive yet."));
     return true;
+}
+
+// Creates the tables of a new archive, or converts an older one, in one transaction.
+bool MeasureArchive::createOrConvert()
+{
+    const bool bSqlite = where.kind == ArchiveLocation::Kind::Sqlite;
+    if (bSqlite) {
+        // Switching a new file to WAL needs it to itself for a moment, and SQLite reports
+        // another program opening it at the same moment as busy without waiting.
+        QSqlQuery query(database());
+        QElapsedTimer waited;
+        waited.start();
+        while (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()) {
+            if (query.lastError().nativeErrorCode() != QLatin1String(kSqliteBusy) || waited.hasExpired(kBusyTimeoutMs))
+                return fail(errorLine(query.lastError()));
+            QThread::msleep(20);
+        }
+        if (query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+            return fail(QStringLiteral("cannot switch the file to write-ahead logging."));
+        // A commit that returned is on disk.
+        if (!exec(QStringLiteral("PRAGMA synchronous=FULL")))
+            return false;
+    }
+    if (nSchema == kSchemaVersion)
+        return true;
+
+    // Two programs may do this at the same moment: the second one finds the work done.
+    // (PostgreSQL lets two CREATE TABLE IF NOT EXISTS collide: a lock lets them take turns.)
+    if (!begin() || (!bSqlite && !exec(QLatin1String(kPostgresSchemaLock)))) {
+        rollback();
+        return false;
+    }
+    nSchema = schemaVersion();
+    const Dialect& dialect = bSqlite ? kSqlite : kPostgres;
+    bool bDone = nSchema != -2;
+    if (bDone && nSchema < 0) {
+        bDone = exec(QStringLiteral("CREATE TABLE archive_schema (version INTEGER NOT NULL)")) &&
+                exec(QStringLiteral("CREATE TABLE downloads (%1, downloaded_at BIGINT NOT NULL, "
+                                    "device_path TEXT NOT NULL, group_number INTEGER NOT NULL, "
+                                    "record_count INTEGER NOT NULL, scales TEXT NOT NULL, "
+                                    "avg_min DOUBLE PRECISION NOT NULL, avg_max DOUBLE PRECISION NOT NULL, "
+                                    "content_hash TEXT NOT NULL UNIQUE, materials TEXT NOT NULL DEFAULT '')")
+                         .arg(QLatin1String(dialect.idColumn))) &&
+                exec(QStringLiteral("CREATE TABLE records (download_id BIGINT NOT NULL, "
+                                    "position INTEGER NOT NULL, material INTEGER NOT NULL, unit INTEGER NOT NULL, "
+                                    "angle INTEGER NOT NULL, times INTEGER NOT NULL, probe INTEGER NOT NULL, "
+                                    "min_value DOUBLE PRECISION NOT NULL, max_value DOUBLE PRECISION NOT NULL, "
+                                    "avg_value DOUBLE PRECISION NOT NULL, value_bytes %1 NOT NULL, "
+                                    "measured_at BIGINT NOT NULL, measured_on INTEGER NOT NULL DEFAULT 0, "
+                                    "PRIMARY KEY (download_id, position))")
+                         .arg(QLatin1String(dialect.blobType))) &&
+                exec(QStringLiteral("CREATE INDEX downloads_by_time ON downloads (downloaded_at)")) &&
+                exec(QStringLiteral("INSERT INTO archive_schema (version) VALUES (%1)").arg(kSchemaVersion));
+    } else if (bDone && nSchema < kSchemaVersion) {
+        bDone = convertToCalendarDates();
+    }
+    if (bDone && commit()) {
+        nSchema = kSchemaVersion;
+        return true;
+    }
+    rollback();
+    return false;
+}
+
+// Format 1 kept each record's date as the local midnight of the zone that stored it. It becomes
+// the calendar date of this computer's zone (where the archive was written, as a rule), and each
+// download's hash and materials follow.
+bool MeasureArchive::convertToCalendarDates()
+{
+    struct Download { qint64 nId; int nGroupNumber, nCount; };
+    QVector<Download> downloads;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!exec(QStringLiteral("ALTER TABLE records ADD COLUMN measured_on INTEGER NOT NULL DEFAULT 0")) ||
+        !exec(QStringLiteral("ALTER TABLE downloads ADD COLUMN materials TEXT NOT NULL DEFAULT ''")) ||
+        (where.kind == ArchiveLocation::Kind::Postgres && !exec(QStringLiteral("SET LOCAL statement_timeout TO 0"))) ||
+        // Out of the way of the new hashes first.
+        !exec(QStringLiteral("UPDATE downloads SET content_hash = 'format1-' || CAST(id AS TEXT)")) ||
+        !query.exec(QStringLiteral("SELECT id, group_number, record_count FROM downloads")))
+        return false;
+    while (query.next())
+        downloads.append({query.value(0).toLongLong(), query.value(1).toInt(), query.value(2).toInt()});
+
+    QSet<QString> hashes;
+    for (const Download& download : downloads) {
+        OwnedGroup group;
+        if (!loadRecords(download.nId, download.nCount, group))
+            return false;
+        QString hash = groupContentHash(download.nGroupNumber, group.records(), group.count());
+        // Stored twice before (another time zone): both are kept, the first one is recognised.
+        if (hashes.contains(hash))
+            hash += QStringLiteral("-%1").arg(download.nId);
+        hashes.insert(hash);
+        QSqlQuery update(database());
+        update.prepare(QStringLiteral("UPDATE downloads SET content_hash = ?, materials = ? WHERE id = ?"));
+        for (const QVariant& value :
+             {QVariant(hash), QVariant(materialCodesOf(group.records(), group.count())), QVariant(download.nId)})
+            update.addBindValue(value);
+        if (!exec(update))
+            return false;
+        CalendarDates calendar;
+        QSet<qint64> dates;
+        update.prepare(QStringLiteral("UPDATE records SET measured_on = ? WHERE download_id = ? AND measured_at = ?"));
+        for (int i = 0; i < group.count(); ++i) {
+            const qint64 tDate = group.records()[i].tDate;
+            if (dates.contains(tDate))
+                continue;
+            dates.insert(tDate);
+            for (const QVariant& value : {QVariant(calendar.of(tDate)), QVariant(download.nId), QVariant(tDate)})
+                update.addBindValue(value);
+            if (!exec(update))
+                return false;
+        }
+    }
+    return exec(QStringLiteral("UPDATE archive_schema SET version = %1").arg(kSchemaVersion));
 }
 
 bool MeasureArchive::exec(QSqlQuery& query)
 {
+    // A statement the server could not prepare (a lock time-out) fails with the server's reason.
+    if (query.lastError().isValid())
+        return fail(errorLine(query.lastError()));
     return query.exec() || fail(errorLine(query.lastError()));
 }
 
@@ -294,23 +500,32 @@ void MeasureArchive::rollback()
     QSqlQuery(database()).exec(QStringLiteral("ROLLBACK"));
 }
 
+// Statements are written out whole: a server far away costs one round trip for each, where a
+// prepared statement costs three. The hash holds hexadecimal digits and '-' only.
 qint64 MeasureArchive::downloadWithHash(const QString& hash)
 {
     QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT id FROM downloads WHERE content_hash = ?"));
-    query.addBindValue(hash);
-    if (!exec(query))
+    if (!query.exec(QStringLiteral("SELECT id FROM downloads WHERE content_hash = '%1'").arg(hash))) {
+        fail(errorLine(query.lastError()));
         return -1;
+    }
     return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+QString MeasureArchive::textLiteral(const QString& text) const
+{
+    QSqlField field(QString(), QVariant::String);
+    field.setValue(text);
+    return database().driver()->formatValue(field);
 }
 
 MeasureArchive::StoreResult MeasureArchive::store(const QDateTime& downloadedAt, const QString& devicePath,
                                                   int nGroupNumber, const MeasureRecord* pRecords, int nCount,
                                                   qint64* pId)
 {
-    if (!bOpen)
+    if (!bOpen || bReadOnly)
         return StoreResult::Failed;
-    const QString hash = GroupContentHash(nGroupNumber, pRecords, nCount);
+    const QString hash = groupContentHash(nGroupNumber, pRecords, nCount);
     if (!begin())
         return StoreResult::Failed;
     qint64 nId = downloadWithHash(hash);
@@ -326,24 +541,26 @@ MeasureArchive::StoreResult MeasureArchive::store(const QDateTime& downloadedAt,
         fAvgMin = i == 0 ? pRecords[i].fAvg : std::min(fAvgMin, pRecords[i].fAvg);
         fAvgMax = i == 0 ? pRecords[i].fAvg : std::max(fAvgMax, pRecords[i].fAvg);
     }
+    const bool bPostgres = where.kind == ArchiveLocation::Kind::Postgres;
+    const QStringList values{QString::number(downloadedAt.toMSecsSinceEpoch()), textLiteral(devicePath),
+                             QString::number(nGroupNumber), QString::number(nCount),
+                             textLiteral(scalesOf(pRecords, nCount)), QString::number(double(fAvgMin), 'g', 17),
+                             QString::number(double(fAvgMax), 'g', 17), QLatin1Char('\'') + hash + QLatin1Char('\''),
+                             textLiteral(materialCodesOf(pRecords, nCount))};
     QSqlQuery insert(database());
-    insert.prepare(QStringLiteral("INSERT INTO downloads (downloaded_at, device_path, group_number, record_count, "
-                                  "scales, avg_min, avg_max, content_hash) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value :
-         {QVariant(downloadedAt.toMSecsSinceEpoch()), QVariant(devicePath), QVariant(nGroupNumber), QVariant(nCount),
-          QVariant(scalesOf(pRecords, nCount)), QVariant(double(fAvgMin)), QVariant(double(fAvgMax)), QVariant(hash)})
-        insert.addBindValue(value);
-    if (!exec(insert)) {
+    if (!insert.exec(QStringLiteral("INSERT INTO downloads (downloaded_at, device_path, group_number, record_count, "
+                                    "scales, avg_min, avg_max, content_hash, materials) VALUES (%1)%2")
+                         .arg(values.join(QStringLiteral(", ")), bPostgres ? QStringLiteral(" RETURNING id") : QString()))) {
         // Another writer stored the same content a moment ago (PostgreSQL does not wait for it).
-        const QString insertError = error;
+        const QString insertError = errorLine(insert.lastError());
         rollback();
         nId = downloadWithHash(hash);
         if (pId)
             *pId = nId;
-        error = insertError;
+        fail(insertError);
         return nId > 0 ? StoreResult::Duplicate : StoreResult::Failed;
     }
-    nId = downloadWithHash(hash);
+    nId = bPostgres ? (insert.next() ? insert.value(0).toLongLong() : 0) : insert.lastInsertId().toLongLong();
     if (nId <= 0 || !insertRecords(nId, pRecords, nCount) || !commit()) {
         rollback();
         return StoreResult::Failed;
@@ -353,25 +570,33 @@ MeasureArchive::StoreResult MeasureArchive::store(const QDateTime& downloadedAt,
     return StoreResult::Stored;
 }
 
+// All records in one statement, written out: a server far away costs one round trip, and the
+// driver's formatting of bound values would cost more than the statement. Every value is a
+// number or hexadecimal bytes.
 bool MeasureArchive::insertRecords(qint64 nId, const MeasureRecord* pRecords, int nCount)
 {
-    QSqlQuery insert(database());
-    insert.prepare(QStringLiteral("INSERT INTO records (download_id, position, material, unit, angle, times, probe, "
-                                  "min_value, max_value, avg_value, value_bytes, measured_at) "
-                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const Dialect& dialect = where.kind == ArchiveLocation::Kind::Sqlite ? kSqlite : kPostgres;
+    QString statement = QStringLiteral("INSERT INTO records (download_id, position, material, unit, angle, times, probe, "
+                                       "min_value, max_value, avg_value, value_bytes, measured_at, measured_on) VALUES ");
+    CalendarDates dates;
     for (int i = 0; i < nCount; ++i) {
         const MeasureRecord& rec = pRecords[i];
-        int nColumn = 0;
-        for (const QVariant& value :
-             {QVariant(nId), QVariant(i), QVariant(rec.nMaterial), QVariant(rec.nUnit), QVariant(rec.nAngle),
-              QVariant(rec.pValues ? rec.nTimes : 0), QVariant(rec.nProbe), QVariant(double(rec.fMin)),
-              QVariant(double(rec.fMax)), QVariant(double(rec.fAvg)), QVariant(valueBytes(rec)),
-              QVariant(qint64(rec.tDate))})
-            insert.bindValue(nColumn++, value);
-        if (!exec(insert))
-            return false;
+        QString row = QStringLiteral("(%1, %2, %3, %4, %5, %6, %7, ").arg(nId).arg(i).arg(rec.nMaterial).arg(rec.nUnit)
+                          .arg(rec.nAngle).arg(rec.pValues ? rec.nTimes : 0).arg(rec.nProbe);
+        for (float f : {rec.fMin, rec.fMax, rec.fAvg})  // the float's exact value
+            row += QString::number(double(f), 'g', 17) + QStringLiteral(", ");
+        row += QString::fromLatin1(dialect.blobLiteral).arg(QString::fromLatin1(valueBytes(rec).toHex()));
+        row += QStringLiteral(", %1, %2)").arg(qint64(rec.tDate)).arg(dates.of(rec.tDate));
+        statement += (i == 0 ? QString() : QStringLiteral(", ")) + row;
     }
-    return true;
+    return nCount == 0 || exec(statement);
+}
+
+QString MeasureArchive::downloadColumns() const
+{
+    return QStringLiteral("SELECT id, downloaded_at, device_path, group_number, record_count, scales, avg_min, "
+                          "avg_max, %1 FROM downloads")
+        .arg(nSchema >= 2 ? QStringLiteral("materials") : QStringLiteral("''"));
 }
 
 bool MeasureArchive::list(QVector<ArchivedDownload>& downloads)
@@ -381,7 +606,7 @@ bool MeasureArchive::list(QVector<ArchivedDownload>& downloads)
         return false;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QLatin1String(kDownloadColumns) + QStringLiteral(" ORDER BY downloaded_at DESC, id DESC")))
+    if (!query.exec(downloadColumns() + QStringLiteral(" ORDER BY downloaded_at DESC, id DESC")))
         return fail(errorLine(query.lastError()));
     while (query.next())
         downloads.append(downloadFromRow(query));
@@ -400,6 +625,16 @@ ArchivedDownload MeasureArchive::downloadFromRow(const QSqlQuery& query)
     download.scales = query.value(5).toString();
     download.fAvgMin = query.value(6).toDouble();
     download.fAvgMax = query.value(7).toDouble();
+    // A lab uses few materials: their names are looked up once per combination.
+    const QString codes = query.value(8).toString();
+    auto found = materialNames.constFind(codes);
+    if (found == materialNames.constEnd()) {
+        QStringList names;
+        for (const QStringRef& code : codes.splitRef(QLatin1Char(' '), Qt::SkipEmptyParts))
+            names << MaterialText(code.toUInt(), QString());
+        found = materialNames.insert(codes, names.join(QStringLiteral(", ")));
+    }
+    download.materials = *found;
     return download;
 }
 
@@ -409,25 +644,33 @@ bool MeasureArchive::load(qint64 nId, OwnedGroup& group, ArchivedDownload* pDown
     if (!bOpen)
         return false;
     QSqlQuery row(database());
-    row.prepare(QLatin1String(kDownloadColumns) + QStringLiteral(" WHERE id = ?"));
+    row.prepare(downloadColumns() + QStringLiteral(" WHERE id = ?"));
     row.addBindValue(nId);
     if (!exec(row))
         return false;
     if (!row.next())
         return fail(QStringLiteral("there is no download %1.").arg(nId));
     const ArchivedDownload download = downloadFromRow(row);
-    const int nCount = download.nRecordCount;
+    if (!loadRecords(nId, download.nRecordCount, group))
+        return false;
+    if (pDownload)
+        *pDownload = download;
+    return true;
+}
 
+bool MeasureArchive::loadRecords(qint64 nId, int nCount, OwnedGroup& group)
+{
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT position, material, unit, angle, times, probe, min_value, max_value, "
-                                 "avg_value, value_bytes, measured_at FROM records WHERE download_id = ? "
-                                 "ORDER BY position"));
+                                 "avg_value, value_bytes, %1 FROM records WHERE download_id = ? ORDER BY position")
+                      .arg(nSchema >= 2 ? QStringLiteral("measured_on") : QStringLiteral("measured_at")));
     query.addBindValue(nId);
     if (!exec(query))
         return false;
     OwnedGroup loaded(AllocGroup(nCount), nCount);
     int nRead = 0;
+    QPair<qint64, qint64> lastDate;
     while (query.next()) {
         const int nPosition = query.value(0).toInt();
         if (nPosition != nRead || nRead >= nCount)
@@ -442,19 +685,25 @@ bool MeasureArchive::load(qint64 nId, OwnedGroup& group, ArchivedDownload* pDown
         rec.fMax = float(query.value(7).toDouble());
         rec.fAvg = float(query.value(8).toDouble());
         rec.pValues = valuesFromBytes(query.value(9).toByteArray(), rec.nTimes);
-        rec.tDate = query.value(10).toLongLong();
+        const qint64 nDate = query.value(10).toLongLong();
+        rec.tDate = nSchema >= 2 ? localMidnight(nDate, lastDate) : nDate;
     }
-    if (nRead != nCount)
+    if (nRead != nCount) {
+        // Deleted between the two statements (by another program) is no damage.
+        QSqlQuery still(database());
+        still.prepare(QStringLiteral("SELECT id FROM downloads WHERE id = ?"));
+        still.addBindValue(nId);
+        if (still.exec() && !still.next())
+            return fail(QStringLiteral("there is no download %1.").arg(nId));
         return fail(QStringLiteral("download %1 is incomplete.").arg(nId));
+    }
     group = std::move(loaded);
-    if (pDownload)
-        *pDownload = download;
     return true;
 }
 
 bool MeasureArchive::remove(qint64 nId)
 {
-    if (!bOpen || !begin())
+    if (!bOpen || bReadOnly || !begin())
         return false;
     for (const char* statement : {"DELETE FROM records WHERE download_id = ?", "DELETE FROM downloads WHERE id = ?"}) {
         QSqlQuery query(database());

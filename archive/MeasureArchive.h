@@ -3,6 +3,7 @@
 #include "ArchiveLocation.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -20,6 +21,7 @@ struct ArchivedDownload
     int nGroupNumber = 0;    // 1 to 10, as the window's combo box counts
     int nRecordCount = 0;
     QString scales;          // the hardness scales of its records, e.g. "HRC, HB"
+    QString materials;       // the material names of its records, in the program's language
     double fAvgMin = 0;      // range of the records' averages
     double fAvgMax = 0;
 };
@@ -28,14 +30,20 @@ struct ArchivedDownload
 // full precision. One download is one transaction, whole or not at all; a group downloaded
 // again with identical content is recognised by a hash of that content and kept only once.
 //
+// Each record's date is kept as the calendar date the instrument gave, so that it reads the same
+// in every time zone; the download time is an instant.
+//
 // One object is one database connection and is used on the thread that made it.
 class MeasureArchive
 {
 public:
     enum class StoreResult { Stored, Duplicate, Failed };
+    // Reading never creates, converts or writes anything.
+    enum class Mode { ReadOnly, ReadWrite };
 
-    // The archive format this program writes. Archives of a newer format are refused.
-    static constexpr int kSchemaVersion = 1;
+    // The archive format this program writes; older archives are converted when opened for
+    // writing, newer ones refused before anything is written. 2: records keep calendar dates.
+    static constexpr int kSchemaVersion = 2;
     // How long a writer waits for another one to finish its transaction.
     static constexpr int kBusyTimeoutMs = 10000;
 
@@ -44,9 +52,9 @@ public:
     MeasureArchive(const MeasureArchive&) = delete;
     MeasureArchive& operator=(const MeasureArchive&) = delete;
 
-    // Opens (and on first use creates) the archive. Never deletes or rewrites what is there:
-    // a file that is not an archive, a damaged one or one of a newer format is refused.
-    bool open(const ArchiveLocation& location);
+    // Opens (for writing: on first use creates) the archive. Never deletes or rewrites what is
+    // there: a file that is not an archive, a damaged one or one of a newer format is refused.
+    bool open(const ArchiveLocation& location, Mode mode = Mode::ReadWrite);
     bool isOpen() const { return bOpen; }
     // The last failure as one line, naming the archive.
     QString errorText() const { return error; }
@@ -63,8 +71,11 @@ public:
 
 private:
     bool openConnection();
-    bool prepareSqlite();
+    bool setUpConnection();
     bool checkSchema();
+    int schemaVersion();
+    bool createOrConvert();
+    bool convertToCalendarDates();
     bool begin();
     bool commit();
     void rollback();
@@ -73,15 +84,17 @@ private:
     bool fail(const QString& text);
     QSqlDatabase database() const;
     qint64 downloadWithHash(const QString& hash);
-    static ArchivedDownload downloadFromRow(const QSqlQuery& query);
+    QString textLiteral(const QString& text) const;
+    ArchivedDownload downloadFromRow(const QSqlQuery& query);
+    QString downloadColumns() const;
+    bool loadRecords(qint64 nId, int nCount, OwnedGroup& group);
     bool insertRecords(qint64 nId, const MeasureRecord* pRecords, int nCount);
 
     ArchiveLocation where;
     QString connectionName;
     QString error;
     bool bOpen = false;
+    bool bReadOnly = false;
+    int nSchema = 0;  // the format of the open archive
+    QHash<QString, QString> materialNames;  // material codes as stored: their names
 };
-
-// The hash that recognises a download seen before: the group number and every field of every
-// record, values bit for bit.
-QString GroupContentHash(int nGroupNumber, const MeasureRecord* pRecords, int nCount);

@@ -51,16 +51,15 @@ QByteArray listJson(const QVector<ArchivedDownload>& downloads)
 
 int HardnessCli::openArchive(const CliRequest& request, MeasureArchive& archive)
 {
-    const QString url = request.archiveUrl.isEmpty() ? ArchiveLocation::configuredUrl() : request.archiveUrl;
     ArchiveLocation location;
     QString error;
-    if (!ArchiveLocation::fromUrl(url, location, error))
+    if (!ArchiveLocation::configured(location, error, request.archiveUrl))
         return fail(kExitArchiveFailed, error);
-    if (archive.open(location))
+    // Listing and exporting only read: a mistyped name creates nothing.
+    const bool bDownload = request.command == CliRequest::Command::Download;
+    if (archive.open(location, bDownload ? MeasureArchive::Mode::ReadWrite : MeasureArchive::Mode::ReadOnly))
         return kExitData;
-    const QString hint = request.command == CliRequest::Command::Download
-                             ? QStringLiteral(" (--no-archive downloads without it)")
-                             : QString();
+    const QString hint = bDownload ? QStringLiteral(" (--no-archive downloads without it)") : QString();
     return fail(kExitArchiveFailed, archive.errorText() + hint);
 }
 

@@ -12,7 +12,8 @@ CliOptions::CliOptions()
                    QStringLiteral("csv"))
     , simulateOption(QStringLiteral("simulate"), QStringLiteral("Use the simulated instrument."))
     , archiveOption(QStringLiteral("archive"),
-                    QStringLiteral("Use the archive at URL: a SQLite file or postgresql://USER@HOST/DATABASE."),
+                    QStringLiteral("Use the archive at URL: a SQLite file (sqlite:///FILE) or "
+                                   "postgresql://USER@HOST/DATABASE?OPTIONS."),
                     QStringLiteral("URL"))
     , noArchiveOption(QStringLiteral("no-archive"), QStringLiteral("Do not keep the download in the archive."))
     , limitsOption(QStringLiteral("limits"),

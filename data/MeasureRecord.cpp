@@ -16,7 +16,9 @@ uint8_t replyByte(const uint8_t* pReply, int nReceived, int index)
     return index < std::min(nReceived, kReplyBufferSize) ? pReply[index] : 0;
 }
 
-int64_t localMidnight(int year, int month, int day)
+} // namespace
+
+int64_t LocalMidnight(int year, int month, int day)
 {
     std::tm broken{};
     broken.tm_year = year - 1900;
@@ -33,6 +35,8 @@ int64_t localMidnight(int year, int month, int day)
     }
     return static_cast<int64_t>(seconds);
 }
+
+namespace {
 
 float scaledValue(uint16_t raw, uint8_t nUnit)
 {
@@ -90,7 +94,7 @@ void FillRecordHeader(MeasureRecord& rec, const uint8_t* pReply, int nReceived)
     rec.nProbe = byte(9);
     rec.nAngle = byte(10);
     rec.nTimes = byte(11);
-    rec.tDate = localMidnight(2000 + byte(6), byte(7), byte(8));
+    rec.tDate = LocalMidnight(2000 + byte(6), byte(7), byte(8));
 }
 
 void FillRecordValues(MeasureRecord& rec, const uint8_t* pReply, int nReceived)

@@ -36,6 +36,10 @@ MeasureRecord* AllocGroup(int nCount);
 // becomes null and nCount 0, ready for the next group.
 void FreeGroup(MeasureRecord* pRecords, int nCount);
 
+// Seconds since the epoch of 00:00 local time on a calendar date, as the instrument's dates are
+// stored (tDate).
+int64_t LocalMidnight(int year, int month, int day);
+
 // Fills the header fields of a zero-filled record from a record-header reply of nReceived
 // bytes (byte 0 is the report id). Bytes the reply did not carry read as 0.
 void FillRecordHeader(MeasureRecord& rec, const uint8_t* pReply, int nReceived);

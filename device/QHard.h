@@ -54,5 +54,5 @@ public slots:
 private:
     std::unique_ptr<CHidDevice> pDevice;
     QTimer* pTimer = nullptr;  // child of this object, on the worker thread
-    short nLastValid = 0;      // the presence state last reported
+    short nLastValid = -1;     // the presence state last reported; none before the first check
 };

@@ -1,6 +1,7 @@
 #include "MyPrint.h"
 
 #include "MeasureRecord.h"
+#include "ScreenFit.h"
 #include "Statistics.h"
 #include "ValueTexts.h"
 #include "Verdict.h"
@@ -158,7 +159,7 @@ void MyPrint::slotPrints(short nType)
     case 3: {
         QPrintPreviewDialog preview(pPrinter);
         connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MyPrint::slotPrint);
-        preview.resize(1000, 900);
+        preview.resize(SizeWithinScreen(&preview, QSize(1000, 900)));
         preview.exec();
         break;
     }
@@ -285,7 +286,7 @@ MyPrint::Cell MyPrint::layoutCell(const QFont& font, const QString& text, int nC
 MyPrint::Block MyPrint::layoutBlock(const QFont& font, const MeasureRecord& rec, int nNumber) const
 {
     Block block;
-    block.title = layoutCell(font, QStringLiteral("No. %1").arg(nNumber));
+    block.title = layoutCell(font, tr("No. %1").arg(nNumber));
     const QString texts[3][3] = {
         {labelText(0, MaterialText(rec.nMaterial, QString())), labelText(2, ScaleText(rec.nUnit)),
          labelText(9, FormatDate(rec.tDate))},

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks beyond the test suite: the tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (leak check included), the Windows build run under Wine, a short fuzz run.
+# UndefinedBehaviorSanitizer (leak check included), the Windows build run under Wine, a short fuzz run,
+# the window read through the accessibility bus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --ci
@@ -17,3 +18,7 @@ scripts/ci-windows.sh
 
 echo "== fuzzing the reply decoding and the report-descriptor parser"
 FUZZ_SECONDS=${FUZZ_SECONDS:-20} scripts/ci-fuzz.sh
+
+echo "== the window through the accessibility bus (AT-SPI), at 1024 x 600"
+scripts/build.sh build
+scripts/check-accessibility.sh

@@ -12,8 +12,9 @@ packages=(
   fonts-wqy-microhei qttranslations5-l10n
 )
 if [ "${1:-}" = "--ci" ]; then
-  # Extra checks that CI runs: the Windows build, its installer and zip, run under Wine; the fuzzers.
-  packages+=(g++-mingw-w64-x86-64 wine wine64 nsis zip clang libclang-rt-14-dev)
+  # Extra checks that CI runs: the Windows build, its installer and zip, run under Wine; the
+  # fuzzers; the window read through the accessibility bus.
+  packages+=(g++-mingw-w64-x86-64 wine wine64 nsis zip clang libclang-rt-14-dev at-spi2-core python3-pyatspi dbus)
 fi
 
 missing=()

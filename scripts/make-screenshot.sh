@@ -2,7 +2,8 @@
 # Renews the screenshots of the demo window under Xvfb on a 1366 x 768 screen, at the size the
 # window opens with, a group loaded and a row of 32 impacts chosen: docs/screenshot.png in
 # English and docs/screenshot-de.png in German, docs/screenshot-quality.png with tolerance
-# limits set; French, Spanish and Chinese go to build/screenshots/ for a look.
+# limits set, and docs/screenshot-1024x600.png on a netbook's screen; French, Spanish and Chinese
+# go to build/screenshots/ for a look.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh build
@@ -12,16 +13,17 @@ mkdir -p build/screenshots
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 shoot() {
-  XDG_CONFIG_HOME=${3:-$config} XDG_DATA_HOME=$config LANG=$1 LC_ALL=$1 LANGUAGE= \
-    xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" build/tools/screenshot-tour "$2"
+  XDG_CONFIG_HOME=${4:-$config} XDG_DATA_HOME=$config LANG=$1 LC_ALL=$1 LANGUAGE= \
+    xvfb-run -a -s "-screen 0 ${3:-1366x768}x24 -dpi 96" build/tools/screenshot-tour "$2"
   echo "$2 renewed"
 }
 shoot C.UTF-8 docs/screenshot.png
 shoot de_DE.UTF-8 docs/screenshot-de.png
-# Limits under which the last record of the group fails and two bars of the first are outside.
+# Limits under which the last record of the group fails and four bars of the first lie outside.
 mkdir -p "$config/quality/hardness-tester"
 printf '[quality]\nlimits=HL=750:770\n' >"$config/quality/hardness-tester/hardness-tester.conf"
-shoot C.UTF-8 docs/screenshot-quality.png "$config/quality"
+shoot C.UTF-8 docs/screenshot-quality.png 1366x768 "$config/quality"
+shoot C.UTF-8 docs/screenshot-1024x600.png 1024x600
 for lang in fr_FR es_ES zh_CN; do
   shoot "$lang.UTF-8" "build/screenshots/screenshot-$lang.png"
 done

@@ -41,6 +41,7 @@ int main(int argc, char* argv[])
     QTest::mouseClick(pTable->viewport(), Qt::LeftButton, {}, pTable->visualItemRect(pTable->item(0, 5)).center());
     QTest::qWait(1500);  // let the clock show and the chart repaint
 
-    const QPixmap shot = window.screen()->grabWindow(0, 0, 0, window.width(), window.height());
+    const QRect area = window.geometry();  // where it opened inside the screen
+    const QPixmap shot = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -7,12 +7,56 @@
         <source>Impact %1: %2</source>
         <translation>Schlag %1: %2</translation>
     </message>
+    <message>
+        <source>Impacts chart</source>
+        <translation>Diagramm der Einzelwerte</translation>
+    </message>
+    <message>
+        <source>Choose a row of the table to see its single impacts here.</source>
+        <translation>Wählen Sie eine Zeile der Tabelle, um hier ihre Einzelwerte zu sehen.</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Balken</translation>
+    </message>
+    <message>
+        <source>Impact axis</source>
+        <translation>Achse der Einzelwerte</translation>
+    </message>
+    <message>
+        <source>Hardness axis</source>
+        <translation>Härteachse</translation>
+    </message>
+    <message>
+        <source>Impacts of record %1: no values</source>
+        <translation>Einzelwerte von Messung %1: keine Werte</translation>
+    </message>
+    <message>
+        <source>Impacts of record %1: one value, %2 %3</source>
+        <translation>Einzelwerte von Messung %1: ein Wert, %2 %3</translation>
+    </message>
+    <message>
+        <source>Impacts of record %1: %2 values from %3 to %4 %5</source>
+        <translation>Einzelwerte von Messung %1: %2 Werte von %3 bis %4 %5</translation>
+    </message>
+    <message>
+        <source>Values: %1</source>
+        <translation>Werte: %1</translation>
+    </message>
+    <message>
+        <source>No. %1, %2, %3</source>
+        <translation>Nr. %1, %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>CTableResult</name>
     <message>
         <source>Mean outside %1; single values outside: %2</source>
         <translation>Mittelwert außerhalb %1; Einzelwerte außerhalb: %2</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Messungen</translation>
     </message>
 </context>
 <context>
@@ -36,10 +80,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Ready</source>
-        <translation>Bereit</translation>
-    </message>
     <message>
         <source>Device Connected</source>
         <translation>Gerät verbunden</translation>
@@ -128,16 +168,16 @@
         <source>Saved as %1</source>
         <translation>Gespeichert als %1</translation>
     </message>
+    <message>
+        <source>Looking for the instrument...</source>
+        <translation>Suche nach dem Gerät...</translation>
+    </message>
 </context>
 <context>
     <name>MyArchiveMenu</name>
     <message>
         <source>&amp;Archive</source>
         <translation>&amp;Archiv</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Verlauf...</translation>
     </message>
     <message>
         <source>Archive: %1</source>
@@ -150,6 +190,10 @@
     <message>
         <source>Not archived: %1</source>
         <translation>Nicht archiviert: %1</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
     </message>
 </context>
 <context>
@@ -191,20 +235,67 @@
         <translation>Löschen...</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>Von</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Bis</translation>
-    </message>
-    <message>
-        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
-        <translation>Den Download vom %1 (Gruppe %2, %3 Messungen) aus dem Archiv löschen?</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>Download löschen</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>Werkstoffe</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material or device</source>
+        <translation>Gruppe, Datum, Skala, Werkstoff oder Gerät</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Datum von</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Datum bis</translation>
+    </message>
+    <message>
+        <source>Archived downloads</source>
+        <translation>Archivierte Downloads</translation>
+    </message>
+    <message>
+        <source>Archive status</source>
+        <translation>Archivstatus</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads:</source>
+        <translation>&amp;Downloads:</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, records: %3) from the archive?</source>
+        <translation>Den Download vom %1 (Gruppe %2, Messungen: %3) aus dem Archiv löschen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n downloads from the archive?</source>
+        <translation>
+            <numerusform>%n Download aus dem Archiv löschen?</numerusform>
+            <numerusform>%n Downloads aus dem Archiv löschen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,6 +358,10 @@
     <message>
         <source>Print date:</source>
         <translation>Druckdatum: </translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nr. %1</translation>
     </message>
 </context>
 <context>
@@ -428,34 +523,77 @@
     </message>
 </context>
 <context>
+    <name>MyWindowMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Downloading a group&lt;/b&gt;: plug in the instrument and wait for &quot;Device Connected&quot; in the status bar, choose a group, then press &lt;b&gt;LoadData&lt;/b&gt; (Ctrl+L).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Looking at a measurement&lt;/b&gt;: click a row of the table or move to it with the arrow keys; the chart shows its single impacts.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Keeping the results&lt;/b&gt;: Save as CSV (Ctrl+S), Save as PDF for the chart, Print preview, Print (Ctrl+P). Every download is also kept in the archive: Archive, History (Ctrl+H).&lt;/p&gt;&lt;p&gt;Alt with the underlined letter presses a button or opens a menu.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Eine Gruppe laden&lt;/b&gt;: Schließen Sie das Gerät an und warten Sie, bis die Statusleiste „Gerät verbunden“ zeigt, wählen Sie eine Gruppe und drücken Sie &lt;b&gt;Daten laden&lt;/b&gt; (Strg+L).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Eine Messung ansehen&lt;/b&gt;: Klicken Sie eine Zeile der Tabelle an oder gehen Sie mit den Pfeiltasten dorthin; das Diagramm zeigt ihre Einzelwerte.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Ergebnisse sichern&lt;/b&gt;: Als CSV speichern (Strg+S), Als PDF speichern für das Diagramm, Druckvorschau, Drucken (Strg+P). Jede Übertragung kommt außerdem ins Archiv: Archiv, Verlauf (Strg+H).&lt;/p&gt;&lt;p&gt;Alt mit dem unterstrichenen Buchstaben drückt eine Schaltfläche oder öffnet ein Menü.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>none (%1)</source>
+        <translation>keines (%1)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;The desktop companion program of the portable hardness tester: download, view, save, print and archive its measurements.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (running on Qt %3) and Qwt %4.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later. Qt is used under the GNU LGPL 3, Qwt under the Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archive: %5&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;Das Begleitprogramm zum tragbaren Härteprüfgerät: Messungen laden, ansehen, speichern, drucken und archivieren.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 (läuft mit Qt %3) und Qwt %4.&lt;/p&gt;&lt;p&gt;Lizenz: GNU General Public License, Version 3 oder später. Qt wird unter der GNU LGPL 3 verwendet, Qwt unter der Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archiv: %5&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MyWndControl</name>
     <message>
         <source>Control</source>
         <translation>Steuerung</translation>
     </message>
     <message>
-        <source>Group:</source>
-        <translation>Gruppe:</translation>
+        <source>&amp;Group:</source>
+        <translation>&amp;Gruppe:</translation>
     </message>
     <message>
-        <source>LoadData</source>
-        <translation>Daten laden</translation>
+        <source>&amp;LoadData</source>
+        <translation>Daten &amp;laden</translation>
     </message>
     <message>
-        <source>Save as CSV</source>
-        <translation>Als CSV speichern</translation>
+        <source>Save as &amp;CSV</source>
+        <translation>Als &amp;CSV speichern</translation>
     </message>
     <message>
-        <source>Save as PDF</source>
-        <translation>Als PDF speichern</translation>
+        <source>Save as P&amp;DF</source>
+        <translation>Als &amp;PDF speichern</translation>
     </message>
     <message>
-        <source>Print preview</source>
-        <translation>Druckvorschau</translation>
+        <source>Print pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
+        <source>&amp;Print</source>
+        <translation>D&amp;rucken</translation>
     </message>
 </context>
 <context>

@@ -7,12 +7,56 @@
         <source>Impact %1: %2</source>
         <translation>Impact %1 : %2</translation>
     </message>
+    <message>
+        <source>Impacts chart</source>
+        <translation>Graphique des impacts</translation>
+    </message>
+    <message>
+        <source>Choose a row of the table to see its single impacts here.</source>
+        <translation>Choisissez une ligne du tableau pour voir ici ses impacts.</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barres</translation>
+    </message>
+    <message>
+        <source>Impact axis</source>
+        <translation>Axe des impacts</translation>
+    </message>
+    <message>
+        <source>Hardness axis</source>
+        <translation>Axe de dureté</translation>
+    </message>
+    <message>
+        <source>Impacts of record %1: no values</source>
+        <translation>Impacts de la mesure %1 : aucune valeur</translation>
+    </message>
+    <message>
+        <source>Impacts of record %1: one value, %2 %3</source>
+        <translation>Impacts de la mesure %1 : une valeur, %2 %3</translation>
+    </message>
+    <message>
+        <source>Impacts of record %1: %2 values from %3 to %4 %5</source>
+        <translation>Impacts de la mesure %1 : %2 valeurs de %3 à %4 %5</translation>
+    </message>
+    <message>
+        <source>Values: %1</source>
+        <translation>Valeurs : %1</translation>
+    </message>
+    <message>
+        <source>No. %1, %2, %3</source>
+        <translation>N° %1, %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>CTableResult</name>
     <message>
         <source>Mean outside %1; single values outside: %2</source>
         <translation>Moyenne hors de %1 ; valeurs individuelles hors limites : %2</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Mesures</translation>
     </message>
 </context>
 <context>
@@ -36,10 +80,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Ready</source>
-        <translation>Prêt</translation>
-    </message>
     <message>
         <source>Device Connected</source>
         <translation>Appareil connecté</translation>
@@ -128,16 +168,16 @@
         <source>Saved as %1</source>
         <translation>Enregistré sous %1</translation>
     </message>
+    <message>
+        <source>Looking for the instrument...</source>
+        <translation>Recherche de l’appareil...</translation>
+    </message>
 </context>
 <context>
     <name>MyArchiveMenu</name>
     <message>
         <source>&amp;Archive</source>
         <translation>&amp;Archives</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Historique...</translation>
     </message>
     <message>
         <source>Archive: %1</source>
@@ -150,6 +190,10 @@
     <message>
         <source>Not archived: %1</source>
         <translation>Non archivé : %1</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
     </message>
 </context>
 <context>
@@ -191,20 +235,67 @@
         <translation>Supprimer...</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>Du</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Au</translation>
-    </message>
-    <message>
-        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
-        <translation>Supprimer des archives le téléchargement du %1 (groupe %2, %3 mesures) ?</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>Supprimer le téléchargement</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>Matériaux</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material or device</source>
+        <translation>Groupe, date, échelle, matériau ou appareil</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Date de fin</translation>
+    </message>
+    <message>
+        <source>Archived downloads</source>
+        <translation>Téléchargements archivés</translation>
+    </message>
+    <message>
+        <source>Archive status</source>
+        <translation>État des archives</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtre :</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads:</source>
+        <translation>&amp;Téléchargements :</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, records: %3) from the archive?</source>
+        <translation>Supprimer des archives le téléchargement du %1 (groupe %2, mesures : %3) ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n downloads from the archive?</source>
+        <translation>
+            <numerusform>Supprimer %n téléchargement des archives ?</numerusform>
+            <numerusform>Supprimer %n téléchargements des archives ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,6 +358,10 @@
     <message>
         <source>Print date:</source>
         <translation>Date d’impression : </translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>N° %1</translation>
     </message>
 </context>
 <context>
@@ -428,34 +523,77 @@
     </message>
 </context>
 <context>
+    <name>MyWindowMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Downloading a group&lt;/b&gt;: plug in the instrument and wait for &quot;Device Connected&quot; in the status bar, choose a group, then press &lt;b&gt;LoadData&lt;/b&gt; (Ctrl+L).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Looking at a measurement&lt;/b&gt;: click a row of the table or move to it with the arrow keys; the chart shows its single impacts.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Keeping the results&lt;/b&gt;: Save as CSV (Ctrl+S), Save as PDF for the chart, Print preview, Print (Ctrl+P). Every download is also kept in the archive: Archive, History (Ctrl+H).&lt;/p&gt;&lt;p&gt;Alt with the underlined letter presses a button or opens a menu.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Charger un groupe&lt;/b&gt; : branchez l’appareil et attendez « Appareil connecté » dans la barre d’état, choisissez un groupe puis appuyez sur &lt;b&gt;Charger les données&lt;/b&gt; (Ctrl+L).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Examiner une mesure&lt;/b&gt; : cliquez sur une ligne du tableau ou allez-y avec les flèches ; le graphique montre ses impacts.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Conserver les résultats&lt;/b&gt; : Enregistrer en CSV (Ctrl+S), Enregistrer en PDF pour le graphique, Aperçu avant impression, Imprimer (Ctrl+P). Chaque téléchargement est aussi conservé dans les archives : Archives, Historique (Ctrl+H).&lt;/p&gt;&lt;p&gt;Alt avec la lettre soulignée appuie sur un bouton ou ouvre un menu.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>none (%1)</source>
+        <translation>aucune (%1)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;The desktop companion program of the portable hardness tester: download, view, save, print and archive its measurements.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (running on Qt %3) and Qwt %4.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later. Qt is used under the GNU LGPL 3, Qwt under the Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archive: %5&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;Le programme compagnon du duromètre portable : télécharger, consulter, enregistrer, imprimer et archiver ses mesures.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %2 (exécuté avec Qt %3) et Qwt %4.&lt;/p&gt;&lt;p&gt;Licence : GNU General Public License, version 3 ou ultérieure. Qt est utilisé sous la GNU LGPL 3, Qwt sous la Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archives : %5&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MyWndControl</name>
     <message>
         <source>Control</source>
         <translation>Commande</translation>
     </message>
     <message>
-        <source>Group:</source>
-        <translation>Groupe :</translation>
+        <source>&amp;Group:</source>
+        <translation>&amp;Groupe :</translation>
     </message>
     <message>
-        <source>LoadData</source>
-        <translation>Charger les données</translation>
+        <source>&amp;LoadData</source>
+        <translation>C&amp;harger les données</translation>
     </message>
     <message>
-        <source>Save as CSV</source>
-        <translation>Enregistrer en CSV</translation>
+        <source>Save as &amp;CSV</source>
+        <translation>Enregistrer en &amp;CSV</translation>
     </message>
     <message>
-        <source>Save as PDF</source>
-        <translation>Enregistrer en PDF</translation>
+        <source>Save as P&amp;DF</source>
+        <translation>Enregistrer en &amp;PDF</translation>
     </message>
     <message>
-        <source>Print preview</source>
-        <translation>Aperçu avant impression</translation>
+        <source>Print pre&amp;view</source>
+        <translation>Aperçu a&amp;vant impression</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
     </message>
 </context>
 <context>

@@ -7,12 +7,56 @@
         <source>Impact %1: %2</source>
         <translation>第 %1 次冲击：%2</translation>
     </message>
+    <message>
+        <source>Impacts chart</source>
+        <translation>单次冲击图</translation>
+    </message>
+    <message>
+        <source>Choose a row of the table to see its single impacts here.</source>
+        <translation>在表格中选择一行，即可在此查看其各次冲击值。</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>柱形</translation>
+    </message>
+    <message>
+        <source>Impact axis</source>
+        <translation>冲击轴</translation>
+    </message>
+    <message>
+        <source>Hardness axis</source>
+        <translation>硬度轴</translation>
+    </message>
+    <message>
+        <source>Impacts of record %1: no values</source>
+        <translation>记录 %1 的冲击值：无数值</translation>
+    </message>
+    <message>
+        <source>Impacts of record %1: one value, %2 %3</source>
+        <translation>记录 %1 的冲击值：一个数值，%2 %3</translation>
+    </message>
+    <message>
+        <source>Impacts of record %1: %2 values from %3 to %4 %5</source>
+        <translation>记录 %1 的冲击值：%2 个数值，从 %3 到 %4 %5</translation>
+    </message>
+    <message>
+        <source>Values: %1</source>
+        <translation>数值：%1</translation>
+    </message>
+    <message>
+        <source>No. %1, %2, %3</source>
+        <translation>序号 %1, %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>CTableResult</name>
     <message>
         <source>Mean outside %1; single values outside: %2</source>
         <translation>平均值超出 %1；超出的单个值：%2</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>测量记录</translation>
     </message>
 </context>
 <context>
@@ -36,10 +80,6 @@
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Ready</source>
-        <translation>就绪</translation>
-    </message>
     <message>
         <source>Device Connected</source>
         <translation>设备已连接</translation>
@@ -128,16 +168,16 @@
         <source>Saved as %1</source>
         <translation>已保存为 %1</translation>
     </message>
+    <message>
+        <source>Looking for the instrument...</source>
+        <translation>正在查找仪器...</translation>
+    </message>
 </context>
 <context>
     <name>MyArchiveMenu</name>
     <message>
         <source>&amp;Archive</source>
         <translation>存档(&amp;A)</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>历史记录...</translation>
     </message>
     <message>
         <source>Archive: %1</source>
@@ -150,6 +190,10 @@
     <message>
         <source>Not archived: %1</source>
         <translation>未存档：%1</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>历史记录(&amp;H)...</translation>
     </message>
 </context>
 <context>
@@ -191,20 +235,66 @@
         <translation>删除...</translation>
     </message>
     <message>
-        <source>From</source>
-        <translation>从</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>至</translation>
-    </message>
-    <message>
-        <source>Delete the download of %1 (group %2, %3 records) from the archive?</source>
-        <translation>从存档中删除 %1 的下载（第 %2 组，%3 条记录）？</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>删除下载</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>材料</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material or device</source>
+        <translation>组、日期、标尺、材料或设备</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>起始日期</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>截止日期</translation>
+    </message>
+    <message>
+        <source>Archived downloads</source>
+        <translation>已存档的下载</translation>
+    </message>
+    <message>
+        <source>Archive status</source>
+        <translation>存档状态</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>筛选(&amp;F):</translation>
+    </message>
+    <message>
+        <source>F&amp;rom:</source>
+        <translation>从(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>到(&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Downloads:</source>
+        <translation>下载(&amp;D):</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>正在加载...</translation>
+    </message>
+    <message>
+        <source>Delete the download of %1 (group %2, records: %3) from the archive?</source>
+        <translation>从存档中删除 %1 的下载（组 %2，记录数：%3）？</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n downloads from the archive?</source>
+        <translation>
+            <numerusform>从存档中删除 %n 个下载？</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,6 +357,10 @@
     <message>
         <source>Print date:</source>
         <translation>打印日期：</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>序号 %1</translation>
     </message>
 </context>
 <context>
@@ -428,34 +522,77 @@
     </message>
 </context>
 <context>
+    <name>MyWindowMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>帮助内容(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Downloading a group&lt;/b&gt;: plug in the instrument and wait for &quot;Device Connected&quot; in the status bar, choose a group, then press &lt;b&gt;LoadData&lt;/b&gt; (Ctrl+L).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Looking at a measurement&lt;/b&gt;: click a row of the table or move to it with the arrow keys; the chart shows its single impacts.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Keeping the results&lt;/b&gt;: Save as CSV (Ctrl+S), Save as PDF for the chart, Print preview, Print (Ctrl+P). Every download is also kept in the archive: Archive, History (Ctrl+H).&lt;/p&gt;&lt;p&gt;Alt with the underlined letter presses a button or opens a menu.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;下载一组数据&lt;/b&gt;：连接仪器，等待状态栏显示“设备已连接”，选择一个组，然后按&lt;b&gt;加载数据&lt;/b&gt;（Ctrl+L）。&lt;/p&gt;&lt;p&gt;&lt;b&gt;查看一次测量&lt;/b&gt;：单击表格中的一行，或用方向键移到该行；图表显示其各次冲击值。&lt;/p&gt;&lt;p&gt;&lt;b&gt;保存结果&lt;/b&gt;：保存为 CSV（Ctrl+S）、将图表保存为 PDF、打印预览、打印（Ctrl+P）。每次下载也会保存在存档中：存档、历史记录（Ctrl+H）。&lt;/p&gt;&lt;p&gt;按 Alt 加带下划线的字母可按下按钮或打开菜单。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>none (%1)</source>
+        <translation>无（%1）</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;The desktop companion program of the portable hardness tester: download, view, save, print and archive its measurements.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (running on Qt %3) and Qwt %4.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later. Qt is used under the GNU LGPL 3, Qwt under the Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archive: %5&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;便携式硬度计的桌面配套程序：下载、查看、保存、打印和存档测量数据。&lt;/p&gt;&lt;p&gt;使用 Qt %2 构建（运行于 Qt %3），Qwt %4。&lt;/p&gt;&lt;p&gt;许可证：GNU 通用公共许可证第 3 版或更高版本。Qt 依 GNU LGPL 3 使用，Qwt 依 Qwt License 1.0 使用。&lt;/p&gt;&lt;p&gt;存档：%5&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MyWndControl</name>
     <message>
         <source>Control</source>
         <translation>控制</translation>
     </message>
     <message>
-        <source>Group:</source>
-        <translation>组：</translation>
+        <source>&amp;Group:</source>
+        <translation>组(&amp;G)：</translation>
     </message>
     <message>
-        <source>LoadData</source>
-        <translation>加载数据</translation>
+        <source>&amp;LoadData</source>
+        <translation>加载数据(&amp;L)</translation>
     </message>
     <message>
-        <source>Save as CSV</source>
-        <translation>保存为 CSV</translation>
+        <source>Save as &amp;CSV</source>
+        <translation>保存为 CSV(&amp;C)</translation>
     </message>
     <message>
-        <source>Save as PDF</source>
-        <translation>保存为 PDF</translation>
+        <source>Save as P&amp;DF</source>
+        <translation>保存为 PDF(&amp;D)</translation>
     </message>
     <message>
-        <source>Print preview</source>
-        <translation>打印预览</translation>
+        <source>Print pre&amp;view</source>
+        <translation>打印预览(&amp;V)</translation>
     </message>
     <message>
-        <source>Print</source>
-        <translation>打印</translation>
+        <source>&amp;Print</source>
+        <translation>打印(&amp;P)</translation>
     </message>
 </context>
 <context>

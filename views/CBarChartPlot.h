@@ -3,6 +3,8 @@
 #include "CBarChart.h"
 #include "myQwtColumnSymbol.h"  // barColor and the bar symbol come with the chart
 
+#include <QCoreApplication>
+
 #include <qwt_plot.h>
 
 class QwtPlotMarker;
@@ -10,10 +12,13 @@ struct MeasureRecord;
 
 // The single values of the chosen record as coloured, labelled vertical bars, under a title
 // that names the record ("No. 3, 2022/09/09, HRC"); a bar's value also shows as its tooltip.
-// With tolerance limits for the record's scale, the limits and the record's mean are drawn as
-// lines across the chart, and the bars outside the limits are outlined.
+// Its accessible name says which record it shows and the range of its values, its description
+// lists them. With tolerance limits for the record's scale, the limits and the record's mean are
+// drawn as lines across the chart, and the bars outside the limits are outlined.
 class CBarChartPlot : public QwtPlot
 {
+    Q_DECLARE_TR_FUNCTIONS(CBarChartPlot)
+
 public:
     explicit CBarChartPlot(QWidget* parent = nullptr);
 
@@ -32,11 +37,18 @@ public:
 
     const CBarChart* barChart() const { return pBarChart; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     enum Line { LowerLimit, UpperLimit, MeanLine, LineCount };
 
     // The lines and outlines for the limits of the shown record's scale, or none.
     void showLimits();
+    // The accessible name and description: the record shown (number and values), or none.
+    void describe(const MeasureRecord* pRec, int nNumber);
+    // As many numbers on the impact axis as fit side by side with room between them.
+    void thinImpactAxis();
 
     CBarChart* pBarChart;  // owned by the plot once attached
     QwtPlotMarker* pLines[LineCount];  // owned by the plot too

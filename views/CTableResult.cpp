@@ -13,15 +13,16 @@
 namespace {
 
 constexpr int kColumns = 10;
-constexpr int kMaterialColumn = 0;
 constexpr int kValuesColumn = 5;
 const QColor kFailedBackground(0x7A, 0x24, 0x24);
 const QString kFailedSign = QStringLiteral("\u2717 ");
 
-// Codes, numbers and dates: short texts that are always shown in full.
-bool isShortColumn(int column)
+// Every column but the values list is as wide as its widest text, heading included, so that
+// it reads in full (the longest material names too, in every language); the values list
+// takes the rest of the width.
+bool isFittedColumn(int column)
 {
-    return column != kMaterialColumn && column != kValuesColumn;
+    return column != kValuesColumn;
 }
 
 QString cellText(const MeasureRecord& rec, int column)
@@ -53,14 +54,12 @@ CTableResult::CTableResult(QWidget* parent)
     setHorizontalHeaderLabels(headings);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    for (int column = 0; column < kColumns; ++column) {
-        if (isShortColumn(column))
-            horizontalHeader()->setSectionResizeMode(column, QHeaderView::Interactive);
-    }
-    fitShortColumns();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setSectionResizeMode(kValuesColumn, QHeaderView::Stretch);
+    fitColumns();
     setAutoScroll(true);
-    connect(this, &QTableWidget::cellClicked, this, &CTableResult::onCellClicked);
+    setAccessibleName(tr("Measurements"));
+    connect(this, &QTableWidget::currentCellChanged, this, &CTableResult::onCurrentCellChanged);
 }
 
 void CTableResult::showGroup()
@@ -86,7 +85,9 @@ void CTableResult::showGroup()
         if (!reason.isEmpty())
             verticalHeaderItem(i)->setToolTip(reason);
     }
-    fitShortColumns();
+    fitColumns();
+    // No row is current in a new group, so that the first click or key picks one.
+    setCurrentIndex(QModelIndex());
 }
 
 void CTableResult::setLimits(const ToleranceLimits& newLimits)
@@ -105,14 +106,22 @@ QString CTableResult::failedText(const MeasureRecord& rec) const
     return tr("Mean outside %1; single values outside: %2").arg(verdict.limit.text()).arg(verdict.nOutside);
 }
 
-void CTableResult::fitShortColumns()
+void CTableResult::fitColumns()
 {
     // Once per refill rather than through ResizeToContents, which measures the whole column
     // again for every cell set.
     for (int column = 0; column < kColumns; ++column) {
-        if (isShortColumn(column))
+        if (isFittedColumn(column))
             resizeColumnToContents(column);
     }
+}
+
+QModelIndex CTableResult::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Rows are picked whole: Home and End go to the first and the last record, as they do with Ctrl.
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableWidget::moveCursor(action, modifiers);
 }
 
 bool CTableResult::viewportEvent(QEvent* event)
@@ -136,7 +145,8 @@ bool CTableResult::viewportEvent(QEvent* event)
     return true;
 }
 
-void CTableResult::onCellClicked(int row, int /*column*/)
+void CTableResult::onCurrentCellChanged(int row, int /*column*/, int previousRow, int /*previousColumn*/)
 {
-    emit sigRowSet(row);
+    if (row != previousRow)
+        emit sigRowSet(row);
 }

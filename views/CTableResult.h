@@ -7,9 +7,9 @@
 struct MeasureRecord;
 
 // Read-only list of the downloaded group: one row per record, ten text columns.
-// A mouse click on any cell reports its row; a cell too narrow for its text shows it as a tooltip.
-// With tolerance limits, a record outside them is marked in red, with a sign in its row heading
-// and the reason as a tooltip (for those who cannot tell the colour).
+// The current row, chosen by mouse or keys, is reported; a cell too narrow for its text shows
+// it as a tooltip. With tolerance limits, a record outside them is marked in red, with a sign in
+// its row heading and the reason as a tooltip (for those who cannot tell the colour).
 class CTableResult : public QTableWidget
 {
     Q_OBJECT
@@ -23,18 +23,17 @@ public:
     void setLimits(const ToleranceLimits& newLimits);
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     bool viewportEvent(QEvent* event) override;
 
 signals:
     void sigRowSet(int n);
 
 public slots:
-    void onCellClicked(int row, int column);
+    void onCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
 
 private:
-    // The short columns as wide as their widest text, heading included, so that they always
-    // read in full; material and values share the rest of the width.
-    void fitShortColumns();
+    void fitColumns();
     // Why the record failed its limits; empty when it passed or has none.
     QString failedText(const MeasureRecord& rec) const;
 

@@ -3,7 +3,7 @@
 <TS version="2.1" language="de_DE">
 <context>
     <name>MyWndControl</name>
-    <message><source>LoadData</source><translation>Daten laden</translation></message>
+    <message><source>&amp;LoadData</source><translation>Daten &amp;laden</translation></message>
 </context>
 <context>
     <name>MyTranslate</name>

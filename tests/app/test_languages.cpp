@@ -1,3 +1,4 @@
+#include "CBarChartPlot.h"
 #include "CTableResult.h"
 #include "Files.h"
 #include "MainWindow.h"
@@ -12,10 +13,14 @@
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QToolTip>
 #include <QTranslator>
+
+#include <qwt_scale_draw.h>
 
 // Installed before the shipped catalogue, so asked only for the program's texts that it lacks.
 struct MissingTexts : QTranslator
@@ -23,8 +28,8 @@ struct MissingTexts : QTranslator
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* sourceText, const char*, int) const override
     {
-        if (QStringList{"MainWindow", "MyWndControl", "MyArchiveMenu", "MyTranslate", "MyPrint", "SaveFile", "MyStatisticsBox",
-                        "GroupVerdict", "CTableResult"}
+        if (QStringList{"MainWindow", "MyWndControl", "MyArchiveMenu", "MyWindowMenus", "CBarChartPlot", "CTableResult",
+                        "MyTranslate", "MyPrint", "SaveFile", "MyStatisticsBox", "GroupVerdict"}
                 .contains(context))
             texts << QStringLiteral("%1: %2").arg(context, sourceText);
         return QString();
@@ -49,9 +54,10 @@ private slots:
         SetUpApplication(*qApp);
         ToleranceLimits::fromText("HL=750:").save();  // the verdicts and marks show too
         MainWindow w;
-        w.resize(MainWindow::kOpeningSize);  // as it opens on a 1366 x 768 screen
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::processEvents();  // the window kept inside this small screen first
+        w.resize(MainWindow::kOpeningSize);  // as it opens on a 1366 x 768 screen, larger than this one
 
         int nAnswered = 0;
         ModalAnswerer answerer([&](QWidget* modal) { ++nAnswered, acceptDialog(modal); });
@@ -63,13 +69,17 @@ private slots:
         for (int i = 0; i < nRecords; ++i)
             sample::fillRecord(group[i], {uint8_t(i), uint8_t(i % 7), uint8_t(i % 5)}, sample::rising(700, 3 + 3 * i));
         w.slotData(group, DownloadOutcome::whole(nRecords));
-        pTable->onCellClicked(0, 0);  // an HL record below the limit
+        pTable->setCurrentCell(0, 0);  // an HL record below the limit
+        for (QAction* help : w.menuBar()->actions().last()->menu()->actions())
+            help->trigger();  // the short guide, the About box
         QCoreApplication::processEvents();  // laid out anew
         MyPrint report;
         report.printer()->setOutputFileName(dir.filePath("report.pdf"));
         report.paintReport();
-        QCOMPARE(nAnswered, 3);
+        QCOMPARE(nAnswered, 5);
         QVERIFY2(missing.texts.isEmpty(), qPrintable(missing.texts.join('\n')));
+        // Axis numbers as the table writes them, not in the locale's manner ("1.000" in German).
+        QCOMPARE(pPlot->axisScaleDraw(QwtPlot::yLeft)->label(1000).text(), QStringLiteral("1000"));
 
         for (QWidget* box : std::initializer_list<QWidget*>{pControl, w.findChild<MyStatisticsBox*>()}) {
             for (QWidget* widget : box->findChildren<QWidget*>()) {
@@ -83,6 +93,22 @@ private slots:
                          qPrintable(widget->property("text").toString()));
             }
         }
+        // Alt and a letter: one control or menu of the window's each, one entry of a menu's each.
+        QList<QList<QAction*>> scopes{w.menuBar()->actions()};
+        for (QAction* menu : w.menuBar()->actions())
+            scopes << menu->menu()->actions();
+        for (QWidget* widget : pControl->findChildren<QWidget*>()) {
+            if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget))
+                scopes[0] << new QAction(widget->property("text").toString(), widget);
+        }
+        for (const QList<QAction*>& actions : scopes) {
+            QSet<QKeySequence> letters;
+            for (const QAction* action : actions) {
+                const QKeySequence letter = QKeySequence::mnemonic(action->text());
+                QVERIFY2(action->isSeparator() || (!letter.isEmpty() && !letters.contains(letter)), qPrintable(action->text()));
+                letters << letter;
+            }
+        }
         // Every heading, and the numbers and dates under Min, Max, Avg and DateTime, in full and
         // in sight; a cut values list shows itself as a tooltip.
         QHeaderView* header = pTable->horizontalHeader();
@@ -90,7 +116,7 @@ private slots:
         for (int column = 0; column < pTable->columnCount(); ++column) {
             QVERIFY2(header->sectionSizeHint(column) <= header->sectionSize(column),
                      qPrintable(pTable->horizontalHeaderItem(column)->text()));
-            for (int row = 0; column >= 6 && row < nRecords; ++row) {
+            for (int row = 0; (column == 0 || column >= 6) && row < nRecords; ++row) {
                 const QString text = pTable->item(row, column)->text();
                 QVERIFY2(pTable->fontMetrics().horizontalAdvance(text) < header->sectionSize(column), qPrintable(text));
             }
@@ -118,16 +144,21 @@ private slots:
                 QCoreApplication::removeTranslator(translator);
                 delete translator;
             }
+            QApplication::setWindowIcon(QIcon());
             SetUpApplication(*qApp);
         };
 
         // A file of that name that is no catalogue: the shipped German one.
         QVERIFY(writeFile(dir.filePath("de_DE.qm"), "not a catalogue"));
         setUpAfresh();
-        QVERIFY(!qApp->styleSheet().isEmpty() && !QApplication::windowIcon().isNull());
+        QVERIFY(!qApp->styleSheet().isEmpty());
         {
             MainWindow w;
-            QCOMPARE(pControl->pButtons[MyWndControl::Print]->text(), QStringLiteral("Drucken"));
+            w.show();
+            // Qt's own catalogue and the icon come once the window is painted.
+            QTRY_VERIFY(!QApplication::windowIcon().isNull());
+            QCOMPARE(qApp->findChildren<QTranslator*>().size(), 2);
+            QCOMPARE(pControl->pButtons[MyWndControl::Print]->text(), QStringLiteral("D&rucken"));
         }
 
         // A real catalogue in the working directory replaces the shipped one whole.
@@ -135,9 +166,9 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(GERMAN_CATALOGUE), dir.filePath("de_DE.qm")));
         setUpAfresh();
         MainWindow w;
-        QCOMPARE(pControl->pButtons[MyWndControl::LoadData]->text(), QStringLiteral("Daten laden"));
+        QCOMPARE(pControl->pButtons[MyWndControl::LoadData]->text(), QStringLiteral("Daten &laden"));
         QCOMPARE(pTable->horizontalHeaderItem(0)->text(), QStringLiteral("Werkstoff"));
-        QCOMPARE(pControl->pButtons[MyWndControl::Print]->text(), QStringLiteral("Print"));
+        QCOMPARE(pControl->pButtons[MyWndControl::Print]->text(), QStringLiteral("&Print"));
     }
 };
 

@@ -107,6 +107,7 @@ private slots:
         QCOMPARE(int(bAppRunning), 1);
         QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
         QCOMPARE(nGroupIndex, -1);
+        QVERIFY(w.statusBar()->currentMessage().endsWith(":Looking for the instrument..."));
         const std::pair<short, QString> states[] = {
             {QHard::kConnected, "Device Connected"},
             {QHard::kNoPermission, "Device found, but no permission to open it: install the udev rule (see README)"},
@@ -123,6 +124,8 @@ private slots:
     void loadDataFlow()
     {
         MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
         // Requests stay here: this test plays the worker's part.
         disconnect(&w, &MainWindow::sigCollectGroup, nullptr, nullptr);
         QSignalSpy requests(&w, &MainWindow::sigCollectGroup);
@@ -134,7 +137,7 @@ private slots:
         pControl->findChild<QComboBox*>()->setCurrentIndex(1);
         click();
         QVERIFY(requests.count() == 1 && requests.at(0).at(0).toInt() == 1);
-        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
+        QVERIFY(!button(MyWndControl::LoadData)->isEnabled() && w.focusWidget() == pTable);
         auto* progress = w.findChild<QProgressDialog*>();
         QVERIFY(progress);
         w.slotProcessStatus(0x100000 | 12);
@@ -148,13 +151,18 @@ private slots:
         w.slotProcessStatus(3);  // late progress after the dialog closed: ignored
         QTRY_VERIFY(w.findChildren<QProgressDialog*>().isEmpty());
 
+        // The chart follows the keys through the table.
+        QTest::keyClick(pTable, Qt::Key_Down);
+        QCOMPARE(firstBar(), 500.0);
+        QTest::keyClick(pTable, Qt::Key_End);
+        QTest::keyClick(pTable, Qt::Key_Up);
+        QVERIFY(firstBar() == 503.0 && pPlot->accessibleName().startsWith("Impacts of record 4: 3 values"));
+        QVERIFY(pPlot->title().text().startsWith("No. 4, "));
         // No data, or no answer at all: the store, the table and the chart stay as they were.
-        w.slotRowSel(1);
-        QVERIFY(firstBar() == 501.0 && pPlot->title().text() == "No. 2, 2022/09/08, HL");
         QCOMPARE(messagesOf([&] { w.slotData(nullptr, {DownloadOutcome::EmptyGroup}); }), QStringList{"Info|No data is found!"});
         QCOMPARE(messagesOf([&] { w.slotData(nullptr, {}); }),
                  QStringList{"Error|The instrument did not answer; nothing was downloaded."});
-        QVERIFY(CurrentGroup.pRecords == group && pTable->rowCount() == 5 && firstBar() == 501.0);
+        QVERIFY(CurrentGroup.pRecords == group && pTable->rowCount() == 5 && firstBar() == 503.0);
 
         // A new group clears the chart; no rows are left over, and rows beyond it pick nothing.
         w.slotData(makeGroup(2), DownloadOutcome::whole(2));
@@ -286,23 +294,45 @@ private slots:
         QCOMPARE(w.findChildren<QProgressDialog*>().size(), 1);
     }
 
-    void outputButtonsShareOnePrinter()
+    // Every shortcut and mnemonic reaches its action; the print actions share one printer.
+    void keysReachTheirActions()
     {
         MainWindow w;
-        QStringList seen;
-        ModalAnswerer answerer([&](QWidget* modal) { seen << modal->metaObject()->className(); });
-        QTest::mouseClick(button(MyWndControl::PrintPreview), Qt::LeftButton);
-        MyPrint* first = pPrint;
-        QTest::mouseClick(button(MyWndControl::PrintPreview), Qt::LeftButton);
-        QTest::mouseClick(button(MyWndControl::Print), Qt::LeftButton);
-        QVERIFY(first && pPrint == first && w.findChildren<MyPrint*>().size() == 1);
-        // Save as PDF offers the chart export even with nothing loaded.
-        QTest::mouseClick(button(MyWndControl::SavePdf), Qt::LeftButton);
-        QCOMPARE(seen, (QStringList{"QPrintPreviewDialog", "QPrintPreviewDialog", "QPrintDialog", "QFileDialog"}));
+        w.show();
+        w.slotValidDev(QHard::kConnected);
+        QStringList seen;  // the message boxes' titles, the other dialogs' classes
+        ModalAnswerer answerer([&](QWidget* modal) {
+            seen << (qobject_cast<QMessageBox*>(modal) ? modal->windowTitle() : modal->metaObject()->className());
+        });
+        const std::pair<QKeySequence, QString> keys[] = {
+            {QKeySequence::Save, "Error"},  // nothing to save
+            {Qt::CTRL + Qt::Key_L, "Error"},  // no group chosen
+            {Qt::ALT + Qt::Key_V, "QPrintPreviewDialog"},
+            {QKeySequence::Print, "QPrintDialog"},
+            {Qt::ALT + Qt::Key_P, "QPrintDialog"},
+            {Qt::ALT + Qt::Key_D, "QFileDialog"},  // the chart export, also with nothing loaded
+            {Qt::ALT + Qt::Key_R, "QFileDialog"},  // the report
+            {Qt::CTRL + Qt::Key_H, "MyHistoryDialog"},
+            {QKeySequence::HelpContents, "Help"},
+        };
+        const auto press = [&](const QKeySequence& sequence) {
+            seen.clear();
+            w.activateWindow();  // back from the last dialog
+            return QTest::qWaitForWindowActive(&w) && (QTest::keySequence(&w, sequence), true);
+        };
+        for (const auto& [sequence, modal] : keys) {
+            QVERIFY(press(sequence));
+            // A button's letter presses it after a short flash.
+            QTRY_VERIFY2(seen == QStringList{modal}, qPrintable(sequence.toString() + ": " + seen.join(',')));
+        }
+        QVERIFY(pPrint && w.findChildren<MyPrint*>().size() == 1);
+        QVERIFY(press(Qt::ALT + Qt::Key_G) && w.focusWidget() == pControl->findChild<QComboBox*>());
+        QVERIFY(press(Qt::CTRL + Qt::Key_Q) && !w.isVisible());
     }
 
-    // Failing records marked by colour, a sign and a tooltip, and the group's verdict; once the
-    // limits are cleared in "Limits...", none of it.
+    // Failing records marked by colour, a sign and a tooltip, the group's verdict, the chart's
+    // lines; the test details and verdicts in the report saved as PDF; once the limits are cleared
+    // in "Limits...", none of it, and the next download keeps the operator only.
     void qualityMarksFollowTheLimits()
     {
         ToleranceLimits::fromText("HRC=58:62 HV=1:2").save();  // no HV record here
@@ -326,6 +356,27 @@ private slots:
         const QLabel* verdict = box->findChild<QLabel*>("groupVerdict");
         QVERIFY(!verdict->isHidden());
         QCOMPARE(verdict->text(), QString("\u2717 2 of 3 records outside 58-62 HRC"));
+        const auto chartLines = [] {
+            int nShown = 0;
+            for (const QwtPlotItem* item : pPlot->itemList(QwtPlotItem::Rtti_PlotMarker))
+                nShown += item->isVisible();
+            return nShown;
+        };
+        w.slotRowSel(0);
+        QCOMPARE(chartLines(), 3);
+        {
+            ModalAnswerer details([](QWidget* modal) {
+                for (auto* field : modal->findChildren<QLineEdit*>())
+                    field->setText(field->accessibleName() == "Operator" ? "A. Tester" : field->text() + "P-7");
+                acceptDialog(modal);
+            });
+            box->findChildren<QPushButton*>().last()->click();  // "Test details..."
+        }
+        QTemporaryDir dir;
+        QCOMPARE(messagesOf([&] { w.slotSaveReport(); }, dir.filePath("r")), QStringList{"Info|Saved as " + dir.filePath("r.pdf")});
+        const QString report = QString::fromUtf8(toolOutput("pdftotext", {dir.filePath("r.pdf"), "-"})).simplified();
+        QVERIFY2(report.contains("Standard: ISO 16859-1P-7 Test piece / part: P-7") && report.contains("Operator: A. Tester")
+                     && report.contains("REJECTED, 2 of 3 records outside 58-62 HRC"), qPrintable(report));
 
         QString lowerHrc;
         ModalAnswerer answerer([&](QWidget* modal) {
@@ -338,10 +389,14 @@ private slots:
         box->slotEditLimits();
         QCOMPARE(lowerHrc, QString("258"));  // both limits back from the settings file: HV 2, HRC 58
         QCOMPARE(marks(), (QStringList{"1||#000000", "2||#000000", "3||#000000", "4||#000000"}));
-        QVERIFY(verdict->isHidden() && ToleranceLimits::load().isEmpty());
+        QVERIFY(verdict->isHidden() && ToleranceLimits::load().isEmpty() && chartLines() == 0);
+        w.slotData(makeGroup(1), DownloadOutcome::whole(1));
+        QVERIFY(w.testDetails().operatorName == "A. Tester" && w.testDetails().standard == "ISO 16859-1P-7"
+                && w.testDetails().testPiece.isEmpty());
     }
 
-    // Last, as it leaves a remembered geometry behind.
+    // Last, as it leaves a remembered geometry behind. A first run opens inside the screen, frame
+    // included (a small one here: 800 x 600).
     void sizeAndPositionRemembered()
     {
         QStandardPaths::setTestModeEnabled(true);  // settings in a folder of the test's own
@@ -349,10 +404,10 @@ private slots:
         const QRect remembered(40, 50, 700, 500);
         {
             MainWindow w;
-            const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-            QCOMPARE(w.size(), MainWindow::kOpeningSize.boundedTo(screen));
-            w.setGeometry(remembered);
             w.show();
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            QTRY_VERIFY(screen.contains(w.frameGeometry()) && w.height() > screen.height() - 50);
+            w.setGeometry(remembered);
             w.close();
         }
         MainWindow w;

@@ -30,16 +30,17 @@ QStringList groupText(const OwnedGroup& group)
     return lines;
 }
 
-QString openError(MeasureArchive& archive, const QString& url)
+QString openError(MeasureArchive& archive, const QString& url,
+                  MeasureArchive::Mode mode = MeasureArchive::Mode::ReadWrite)
 {
     ArchiveLocation location;
     QString error;
     if (!ArchiveLocation::fromUrl(url, location, error))
         return error;
-    return archive.open(location) ? QString() : archive.errorText();
+    return archive.open(location, mode) ? QString() : archive.errorText();
 }
 
-// Runs the writer; as root it runs as nobody, as root would write to any file.
+// Runs the writer; unprivileged and as root it runs as nobody, as root would write to any file.
 std::unique_ptr<QProcess> startWriter(const QString& url, int nFirst, int nCount, bool bUnprivileged = false)
 {
     const QStringList arguments{url, QString::number(nFirst), QString::number(nCount)};
@@ -92,12 +93,28 @@ class TestArchive : public QObject
         QTest::newRow("postgresql") << "postgresql";
     }
 
+    // Runs SQL statements, separated by ';', on the current archive.
+    bool applySql(const QString& url, const QString& statements)
+    {
+        if (!url.endsWith(".sqlite"))
+            return server->sql(databaseName, QString(statements).replace("$db", databaseName));
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "damage");
+        db.setDatabaseName(url);
+        bool bDone = db.open();
+        for (const QString& statement : statements.split(';'))
+            bDone = bDone && QSqlQuery(db).exec(statement);
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("damage");
+        return bDone;
+    }
+
     // Every download in the archive loads whole; returns how many there are.
-    int completeDownloads(const QString& url)
+    int completeDownloads(const QString& url, MeasureArchive::Mode mode = MeasureArchive::Mode::ReadWrite)
     {
         MeasureArchive archive;
         QVector<ArchivedDownload> downloads;
-        if (!openError(archive, url).isEmpty() || !archive.list(downloads))
+        if (!openError(archive, url, mode).isEmpty() || !archive.list(downloads))
             return -1;
         for (const ArchivedDownload& download : downloads) {
             OwnedGroup group;
@@ -114,32 +131,38 @@ private slots:
         const QString url = freshArchive();
         if (url.isEmpty())
             QSKIP(qPrintable(server->whyNotRunning()));
+        // Stored 14 hours ahead of the zone this test reads in: the records' dates stay theirs,
+        // and the same group downloaded here is the same download.
+        qputenv("TZ", "Pacific/Kiritimati");
+        const auto writer = startWriter(url, 3, 1);
+        qputenv("TZ", "America/New_York");
+        QCOMPARE(writerError(*writer), QString());
         MeasureArchive archive, other;  // two connections, as the window and hardness-cli have
         QCOMPARE(openError(archive, url), QString());
-        QCOMPARE(openError(other, url), QString());
-
+        // The URL's options reach the server.
+        const QString tcp = server ? server->tcpUrl(databaseName) + "?sslmode=disable&application_name=bench%203" : url;
+        QCOMPARE(openError(other, url.endsWith(".sqlite") ? url : tcp), QString());
         const OwnedGroup group = archiveSample(3, 255);
-        const QDateTime when = QDateTime::fromMSecsSinceEpoch(1700000000123);
-        qint64 nId = 0, nAgain = 0;
-        QCOMPARE(archive.store(when, "/dev/hidraw3", 4, group.records(), 255, &nId),
-                 MeasureArchive::StoreResult::Stored);
-        QCOMPARE(other.store(when.addDays(1), "/dev/hidraw1", 4, group.records(), 255, &nAgain),
+        const QDateTime later = QDateTime::currentDateTimeUtc().addSecs(60);
+        QVector<ArchivedDownload> downloads;
+        QVERIFY(archive.list(downloads) && downloads.size() == 1);
+        const qint64 nId = downloads[0].nId;
+        qint64 nAgain = 0;
+        QCOMPARE(other.store(later, "/dev/hidraw1", 4, group.records(), 255, &nAgain),
                  MeasureArchive::StoreResult::Duplicate);
         QCOMPARE(nAgain, nId);
         // The same records as another group are another download.
-        QCOMPARE(other.store(when.addSecs(60), "/dev/hidraw3", 5, group.records(), 255),
+        QCOMPARE(other.store(later, "/dev/hidraw3", 5, group.records(), 255),
                  MeasureArchive::StoreResult::Stored);
 
-        QVector<ArchivedDownload> downloads;
         QVERIFY(archive.list(downloads));
         QCOMPARE(downloads.size(), 2);
-        QCOMPARE(downloads[0].nGroupNumber, 5);  // newest first
+        QCOMPARE(downloads[0].downloadedAt, later);  // newest first
         const ArchivedDownload& d = downloads[1];
         const auto [low, high] = std::minmax_element(group.records(), group.records() + 255,
                                                      [](auto& a, auto& b) { return a.fAvg < b.fAvg; });
-        const QVariantList listed{d.nId, d.downloadedAt, d.devicePath, d.nRecordCount, d.scales, d.fAvgMin,
-                                  d.fAvgMax};
-        QCOMPARE(listed, (QVariantList{nId, when, "/dev/hidraw3", 255, "HL, HV, HB, HRC, HS, HRB, HRA",
+        const QVariantList listed{d.nId, d.devicePath, d.nGroupNumber, d.nRecordCount, d.scales, d.fAvgMin, d.fAvgMax};
+        QCOMPARE(listed, (QVariantList{nId, "/dev/hidraw0", 4, 255, "HL, HV, HB, HRC, HS, HRB, HRA",
                                        double(low->fAvg), double(high->fAvg)}));
 
         OwnedGroup loaded;
@@ -173,6 +196,35 @@ private slots:
         QVERIFY(completeDownloads(url) > 18);
     }
 
+    // Format 1 kept dates as local midnights; converted once, every download is kept whole, read
+    // as stored, and recognised when it comes again. Read-only use reads it as it is.
+    void convertsFormat1_data() { backends(); }
+    void convertsFormat1()
+    {
+        const QString url = freshArchive();
+        if (url.isEmpty())
+            QSKIP(qPrintable(server->whyNotRunning()));
+        QCOMPARE(writerError(*startWriter(url, 1, 3)), QString());
+        QVERIFY(applySql(url, "ALTER TABLE records DROP COLUMN measured_on; ALTER TABLE downloads DROP COLUMN "
+                              "materials; UPDATE archive_schema SET version = 1"));
+        const QByteArray before = fileBytes(url);
+        QCOMPARE(completeDownloads(url, MeasureArchive::Mode::ReadOnly), 3);
+        QCOMPARE(fileBytes(url), before);
+
+        QCOMPARE(completeDownloads(url), 3);
+        MeasureArchive archive;
+        QVector<ArchivedDownload> downloads;
+        QVERIFY(openError(archive, url).isEmpty() && archive.list(downloads));
+        for (const ArchivedDownload& download : downloads) {
+            OwnedGroup loaded;
+            const OwnedGroup group = archiveSample(download.nGroupNumber - 1, 255);
+            QVERIFY(archive.load(download.nId, loaded));
+            QCOMPARE(groupText(loaded), groupText(group));
+            QCOMPARE(archive.store(QDateTime::currentDateTime(), "/dev/hidraw0", download.nGroupNumber,
+                                   group.records(), 255), MeasureArchive::StoreResult::Duplicate);
+        }
+    }
+
     void refusesDamagedArchives_data()
     {
         QTest::addColumn<QString>("backend");
@@ -183,22 +235,27 @@ private slots:
         QTest::newRow("read-only file") << "sqlite" << "read-only" << "read-only";
         QTest::newRow("another program's") << "sqlite" << "DROP TABLE archive_schema" << "another program";
         const char* newer = "UPDATE archive_schema SET version = version + 1";
-        QTest::newRow("newer format, SQLite") << "sqlite" << newer << "newer version";
+        // Not in write-ahead-log mode: switching it would change its header.
+        QTest::newRow("newer format, SQLite") << "sqlite" << QString("PRAGMA journal_mode=DELETE;") + newer
+                                              << "newer version";
         QTest::newRow("newer format, PostgreSQL") << "postgresql" << newer << "newer version";
         QTest::newRow("read-only database") << "postgresql"
                                             << "ALTER DATABASE $db SET default_transaction_read_only = on"
                                             << "read-only transaction";
+        // Over TCP to the server without TLS; a lock held by another session.
+        QTest::newRow("TLS required") << "postgresql" << "?sslmode=require" << "server does not support SSL";
+        QTest::newRow("table locked") << "postgresql" << "hold LOCK TABLE downloads" << "lock timeout";
     }
     void refusesDamagedArchives()
     {
-        QFETCH(QString, backend);
         QFETCH(QString, damage);
         QFETCH(QString, message);
         const QString url = freshArchive();
         if (url.isEmpty())
             QSKIP(qPrintable(server->whyNotRunning()));
         QCOMPARE(writerError(*startWriter(url, 1, 1)), QString());
-        const bool bSqlite = backend == "sqlite";
+        QString writeTo = url;
+        std::unique_ptr<QProcess> holder;
         if (damage == "text") {
             QVERIFY(writeFile(url, "NO,Material\nNo.1,Steel\n"));
         } else if (damage == "garble") {
@@ -207,22 +264,27 @@ private slots:
             QVERIFY(file.write(QByteArray(3996, 'U')) == 3996);
         } else if (damage == "read-only") {
             QVERIFY(chmod(qPrintable(dir.path()), 0755) == 0 && chmod(qPrintable(url), 0444) == 0);
-        } else if (bSqlite) {  // an SQL statement
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "damage");
-            db.setDatabaseName(url);
-            QVERIFY(db.open() && QSqlQuery(db).exec(damage));
-            db.close();
+        } else if (damage.startsWith('?')) {
+            writeTo = server->tcpUrl(databaseName) + damage;
+        } else if (damage.startsWith("hold ")) {
+            holder = server->startSql(databaseName, "BEGIN; " + damage.mid(5) + "; SELECT pg_sleep(20)");
+            QTRY_VERIFY(server->sql(databaseName, "SELECT 1 / COUNT(*) FROM pg_locks WHERE granted AND "
+                                                  "relation = 'downloads'::regclass"));
         } else {
-            QVERIFY(server->sql(databaseName, QString(damage).replace("$db", databaseName)));
+            QVERIFY(applySql(url, damage));
         }
-        QSqlDatabase::removeDatabase("damage");
         const QByteArray before = fileBytes(url);
 
-        const QString error = writerError(*startWriter(url, 2, 1, damage == "read-only"));
+        const QString error = writerError(*startWriter(writeTo, 2, 1, damage == "read-only"));
         QVERIFY2(error.contains(message), qPrintable(error));
         QCOMPARE(fileBytes(url), before);  // a file is neither deleted nor rewritten
         if (damage.contains("read_only"))  // still read as ever
             QCOMPARE(completeDownloads(url), 1);
+        if (holder) {  // reading waits no longer than writing (else it would succeed after the sleep)
+            QCOMPARE(completeDownloads(url, MeasureArchive::Mode::ReadOnly), -1);
+            holder->kill();
+            holder->waitForFinished();
+        }
     }
 };
 

@@ -4,11 +4,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <memory>
+
 #include <pwd.h>
 #include <unistd.h>
 
-// A throwaway PostgreSQL server in a temporary folder, reachable only through a Unix socket
-// there; stopped when the object goes. PostgreSQL refuses to run as root, so as root the
+// A throwaway PostgreSQL server in a temporary folder, reachable through a Unix socket there and
+// on 127.0.0.1 (without TLS); stopped when the object goes. PostgreSQL refuses to run as root, so as root the
 // server programs run as the postgres user.
 class PostgresServer
 {
@@ -29,7 +31,8 @@ public:
             problem = "cannot hand the server folder to the postgres user";
             return;
         }
-        const QString options = QString("-k %1 -c listen_addresses=''").arg(socketDir());
+        nPort = 20000 + getpid() % 20000;  // one server per process, apart from other processes'
+        const QString options = QString("-k %1 -c listen_addresses=127.0.0.1 -p %2").arg(socketDir()).arg(nPort);
         bRunning = run("initdb", {"-D", dataDir(), "-A", "trust", "-U", "postgres"}) &&
                    run("pg_ctl", {"-D", dataDir(), "-l", dir.filePath("log"), "-w", "-o", options, "start"});
     }
@@ -43,19 +46,35 @@ public:
     bool isRunning() const { return bRunning; }
     QString whyNotRunning() const { return problem; }
 
-    // The archive URL of a database on this server.
+    // The archive URL of a database on this server, through the socket or over TCP.
     QString url(const QString& database) const
     {
-        return QString("postgresql:///%1?host=%2&user=postgres").arg(database, socketDir());
+        return QString("postgresql:///%1?host=%2&port=%3&user=postgres").arg(database, socketDir()).arg(nPort);
+    }
+    QString tcpUrl(const QString& database) const
+    {
+        return QString("postgresql://postgres@127.0.0.1:%1/%2").arg(nPort).arg(database);
     }
 
     bool sql(const QString& database, const QString& statement)
     {
-        return run("psql", {"-q", "-v", "ON_ERROR_STOP=1", "-h", socketDir(), "-U", "postgres",
-                            "-d", database, "-c", statement});
+        return run("psql", psqlArguments(database, statement));
+    }
+
+    // The statement runs on while the process lives (a lock held, a long sleep).
+    std::unique_ptr<QProcess> startSql(const QString& database, const QString& statement)
+    {
+        auto process = std::make_unique<QProcess>();
+        process->start(binDir + "psql", psqlArguments(database, statement));
+        return process;
     }
 
 private:
+    QStringList psqlArguments(const QString& database, const QString& statement) const
+    {
+        return {"-q", "-v", "ON_ERROR_STOP=1", "-h", socketDir(), "-p", QString::number(nPort), "-U", "postgres",
+                "-d", database, "-c", statement};
+    }
     QString socketDir() const { return dir.filePath("sock"); }
     QString dataDir() const { return dir.filePath("data"); }
 
@@ -78,4 +97,5 @@ private:
     QString binDir;
     QString problem;
     bool bRunning = false;
+    int nPort = 0;
 };
