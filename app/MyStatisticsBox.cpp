@@ -6,12 +6,15 @@
 #include "ValueTexts.h"
 #include "Verdict.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -94,8 +97,18 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     for (QWidget* child : content->findChildren<QWidget*>())
         child->setFont(font);
 
+    // As wide as its names, a record's numbers (a mean with its scale) and the group's, in the
+    // language at hand; the table takes the rest of the window's width.
+    const QFontMetrics metrics(font);
+    int nNames = 0;
+    for (const QString& name : names)
+        nNames = std::max(nNames, metrics.horizontalAdvance(name));
+    const int nRecordColumn = std::max(metrics.horizontalAdvance(QStringLiteral("0000.00 HRC")),
+                                       metrics.horizontalAdvance(tr("Record %1").arg(255)));
+    const int nGroupColumn = std::max(metrics.horizontalAdvance(QStringLiteral("0000.00 %")),
+                                      metrics.horizontalAdvance(groupTitle->text()));
     setSizePolicy(QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding));
-    setFixedWidth(300);
+    setFixedWidth(nNames + nRecordColumn + nGroupColumn + 2 * grid->horizontalSpacing() + 24);
     showGroup();
 }
 

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>No. %1, %2, %3</source>
-        <translation>N.º %1, %2, %3</translation>
+        <translation>Núm. %1, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>No. %1</source>
-        <translation>N.º %1</translation>
+        <translation>Núm. %1</translation>
     </message>
 </context>
 <context>

@@ -346,7 +346,7 @@ private slots:
         QStringList expected;  // every word of every text of the blocks
         for (int i = 0; i < 10; ++i) {
             sample::fillRecord(group[i], {uint8_t(i), 3, uint8_t(i % 5), uint8_t(i % 8)}, raw);
-            expected << QStringLiteral("No. %1").arg(i + 1) << HeadingText(0, {}) + ": " + MaterialText(i, {});
+            expected << MyPrint::tr("No. %1").arg(i + 1) << HeadingText(0, {}) + ": " + MaterialText(i, {});
             for (int k = 0; k < 32; ++k)
                 expected << FormatValue(group[i].pValues[k]);
         }
