@@ -116,7 +116,6 @@ MainWindow::MainWindow(QWidget* parent)
     connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pTable, &CTableResult::setLimits);
     connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pPlot, &CBarChartPlot::setLimits);
     pPlot->setLimits(pStatistics->limits());
-    connect(pStatistics, &MyStatisticsBox::sigEditDetails, this, &MainWindow::slotEditDetails);
     columns->addLayout(left, 0);
     columns->addLayout(right, 0);
     ui->centralwidget->setLayout(columns);
@@ -142,7 +141,6 @@ MainWindow::MainWindow(QWidget* parent)
             [this] { printReport(0); });
     connect(buttons[MyWndControl::Print], &QPushButton::clicked, buttons[MyWndControl::Print],
             [this] { printReport(1); });
-    connect(buttons[MyWndControl::SaveReport], &QPushButton::clicked, this, &MainWindow::slotSaveReport);
     connect(pTable, &CTableResult::sigRowSet, this, &MainWindow::slotRowSel);
     connect(this, &MainWindow::sigCollectGroup, pHard, &QHard::CollectOnce);
 
@@ -171,7 +169,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(pHard, &QHard::sigDownloadSource, archive, &MyArchiveMenu::slotDownloadSource);
     connect(this, &MainWindow::sigWholeDownload, archive, &MyArchiveMenu::slotDownloaded);
     connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotArchivedData, Qt::DirectConnection);
-    new MyWindowMenus(this, pControl);
+    connect(archive, &MyArchiveMenu::sigEditDetails, this, &MainWindow::slotEditDetails);
+    auto* menus = new MyWindowMenus(this, pControl);
+    connect(menus, &MyWindowMenus::sigSaveReport, this, &MainWindow::slotSaveReport);
     restoreWindowGeometry();
     KeepInScreenWhenShown(this);
 }

@@ -16,6 +16,7 @@ MyArchiveMenu::MyArchiveMenu(QMenuBar* pMenuBar, QWidget* window)
 {
     QMenu* menu = pMenuBar->addMenu(tr("&Archive"));
     menu->addAction(tr("&History..."), this, &MyArchiveMenu::slotHistory, QKeySequence(Qt::CTRL + Qt::Key_H));
+    menu->addAction(tr("Test &details..."), this, &MyArchiveMenu::sigEditDetails);
 
     if (!ArchiveLocation::configured(location, locationError))
         showStatus(tr("Archive: %1").arg(locationError));

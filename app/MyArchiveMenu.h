@@ -28,6 +28,8 @@ signals:
     // A download opened from the history; its records pass to the receiver, as with sigResult.
     // Connect it directly: LoadData's state is kept across the call.
     void sigOpenGroup(void* p, short nLen, const ArchivedDownload& download);
+    // "Test details...": the window's dialog for the details of the shown download.
+    void sigEditDetails();
 
 public slots:
     void slotDownloadSource(const QString& devicePath);

@@ -8,7 +8,6 @@
 
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -73,23 +72,17 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     pRecordVerdict = verdictLabel("recordVerdict");
     pGroupVerdict = verdictLabel("groupVerdict");
     auto* limitsButton = new QPushButton(tr("Limits..."), this);
-    auto* detailsButton = new QPushButton(tr("Test details..."), this);
+    limitsButton->setMinimumHeight(30);
     grid->addWidget(pRecordVerdict, LineCount + 1, 0, 1, 3);
     grid->addWidget(pGroupVerdict, LineCount + 2, 0, 1, 3);
-    grid->setRowStretch(LineCount + 3, 1);  // the lines together at the top, the buttons at the foot
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {limitsButton, detailsButton}) {
-        button->setMinimumHeight(30);
-        buttons->addWidget(button);
-    }
-    grid->addLayout(buttons, LineCount + 4, 0, 1, 3);
+    grid->setRowStretch(LineCount + 3, 1);  // the lines together at the top, the button at the foot
+    grid->addWidget(limitsButton, LineCount + 4, 0, 1, 3);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     connect(limitsButton, &QPushButton::clicked, this, &MyStatisticsBox::slotEditLimits);
-    connect(detailsButton, &QPushButton::clicked, this, &MyStatisticsBox::sigEditDetails);
     scroll->setWidget(content);
     // The numbers in the size of the table's beside them, which leaves room for longer words.
     QFont font = content->font();

@@ -9,7 +9,7 @@ struct SeriesStats;
 
 // The "Statistics" box under the control panel: the spread of the chosen record's impacts beside
 // that of the group's record means (from CurrentGroup), and with tolerance limits the verdicts. "Limits..." edits the limits,
-// which are kept in the settings; "Test details..." asks the window for its details dialog.
+// which are kept in the settings.
 class MyStatisticsBox : public QGroupBox
 {
     Q_OBJECT
@@ -21,7 +21,6 @@ public:
 
 signals:
     void sigLimitsChanged(const ToleranceLimits& limits);
-    void sigEditDetails();
 
 public slots:
     // A new group in CurrentGroup: its statistics, no record chosen yet.

@@ -35,7 +35,7 @@ MyTestDetailsDialog::MyTestDetailsDialog(const TestDetails& current, QWidget* pa
     pTemperature->setSpecialValueText(tr("not given"));
     pTemperature->setValue(current.temperature.value_or(kNoTemperature));
     pTemperature->setAccessibleName(tr("Test temperature"));
-    pTemperature->setToolTip(tr("A report gives the temperature when it is outside 10-35 \u00B0C."));
+    pTemperature->setToolTip(tr("A report gives the temperature when it is outside 10-35 °C."));
     form->addRow(tr("Test temperature"), pTemperature);
 
     pNotes = new QPlainTextEdit(current.notes, this);

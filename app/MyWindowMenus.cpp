@@ -23,7 +23,6 @@ MyWindowMenus::MyWindowMenus(QMainWindow* window, MyWndControl* control)
         {MyWndControl::SavePdf, QKeySequence()},
         {MyWndControl::PrintPreview, QKeySequence()},
         {MyWndControl::Print, QKeySequence::Print},
-        {MyWndControl::SaveReport, QKeySequence()},
     };
     for (const auto& [nButton, keys] : entries) {
         QPushButton* button = control->pButtons[nButton];
@@ -31,6 +30,7 @@ MyWindowMenus::MyWindowMenus(QMainWindow* window, MyWndControl* control)
         if (nButton == MyWndControl::SaveCsv || nButton == MyWndControl::PrintPreview)
             file->addSeparator();
     }
+    file->addAction(tr("Save &report as PDF..."), this, &MyWindowMenus::sigSaveReport);
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), window, &QWidget::close);
     // Windows has no standard key for quitting; Ctrl+Q serves there as elsewhere.

@@ -30,7 +30,7 @@ MyWndControl::MyWndControl(QWidget* parent)
 
     // Each with a letter of its own, also against the menu bar's (File, Archive, Help).
     const QString texts[ButtonCount] = {tr("&LoadData"), tr("Save as &CSV"), tr("Save as P&DF"),
-                                        tr("Print pre&view"), tr("&Print"), tr("Save &report as PDF...")};
+                                        tr("Print pre&view"), tr("&Print")};
     for (int i = 0; i < ButtonCount; ++i) {
         pButtons[i] = new QPushButton(this);
         pButtons[i]->setMinimumHeight(30);

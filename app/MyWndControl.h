@@ -5,13 +5,13 @@
 class QGridLayout;
 class QPushButton;
 
-// The control panel on the right: group choice and the action buttons.
+// The control panel on the right: group choice and the five action buttons.
 class MyWndControl : public QGroupBox
 {
     Q_OBJECT
 
 public:
-    enum Button { LoadData, SaveCsv, SavePdf, PrintPreview, Print, SaveReport, ButtonCount };
+    enum Button { LoadData, SaveCsv, SavePdf, PrintPreview, Print, ButtonCount };
 
     explicit MyWndControl(QWidget* parent = nullptr);
 

@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -311,7 +312,6 @@ private slots:
             {QKeySequence::Print, "QPrintDialog"},
             {Qt::ALT + Qt::Key_P, "QPrintDialog"},
             {Qt::ALT + Qt::Key_D, "QFileDialog"},  // the chart export, also with nothing loaded
-            {Qt::ALT + Qt::Key_R, "QFileDialog"},  // the report
             {Qt::CTRL + Qt::Key_H, "MyHistoryDialog"},
             {QKeySequence::HelpContents, "Help"},
         };
@@ -364,16 +364,21 @@ private slots:
         };
         w.slotRowSel(0);
         QCOMPARE(chartLines(), 3);
+        const auto trigger = [&](const QString& text) {
+            for (QAction* action : w.menuBar()->findChildren<QAction*>())
+                action->text() == text ? action->trigger() : void();
+        };
         {
             ModalAnswerer details([](QWidget* modal) {
                 for (auto* field : modal->findChildren<QLineEdit*>())
                     field->setText(field->accessibleName() == "Operator" ? "A. Tester" : field->text() + "P-7");
                 acceptDialog(modal);
             });
-            box->findChildren<QPushButton*>().last()->click();  // "Test details..."
+            trigger("Test &details...");
         }
         QTemporaryDir dir;
-        QCOMPARE(messagesOf([&] { w.slotSaveReport(); }, dir.filePath("r")), QStringList{"Info|Saved as " + dir.filePath("r.pdf")});
+        QCOMPARE(messagesOf([&] { trigger("Save &report as PDF..."); }, dir.filePath("r")),
+                 QStringList{"Info|Saved as " + dir.filePath("r.pdf")});
         const QString report = QString::fromUtf8(toolOutput("pdftotext", {dir.filePath("r.pdf"), "-"})).simplified();
         QVERIFY2(report.contains("Standard: ISO 16859-1P-7 Test piece / part: P-7") && report.contains("Operator: A. Tester")
                      && report.contains("REJECTED, 2 of 3 records outside 58-62 HRC"), qPrintable(report));

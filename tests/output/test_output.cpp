@@ -381,6 +381,7 @@ private slots:
         QVERIFY(!print.printDialog() && !print.pageSetupDialog());
         const QString pdf = workDir.filePath(QStringLiteral("dialog.pdf"));
         print.printer()->setOutputFormat(QPrinter::PdfFormat);
+        print.printer()->setOutputFileName(pdf);
         const auto answer = [&](short nType, ModalAnswerer::Handler handler) {
             QWidget* dialog = nullptr;
             ModalAnswerer answerer([&](QWidget* modal) {
@@ -390,21 +391,6 @@ private slots:
             print.slotPrints(nType);
             return dialog;
         };
-        {
-            sample::InstalledGroup group(20);
-            static int nWarnings;
-            nWarnings = 0;
-            const QtMessageHandler previous = qInstallMessageHandler(
-                [](QtMsgType type, const QMessageLogContext&, const QString&) { nWarnings += type == QtWarningMsg; });
-            print.slotPrints(0);
-            qInstallMessageHandler(previous);
-            QCOMPARE(nWarnings, 1);
-            print.printer()->setPageSize(QPageSize(QPageSize::A5));
-            int nPages = -1;  // A5: 4 + 5 + 5 + 5 + 1 records
-            answer(3, [&](QWidget* dialog) { nPages = dialog->findChild<QPrintPreviewWidget*>()->pageCount(); });
-            QVERIFY(nPages == 5 && print.printer()->pageLayout().pageSize().id() == QPageSize::A5);
-        }
-        print.printer()->setOutputFileName(pdf);
         // Each dialog is made once and shown each time; only an accepted print dialog paints.
         const QPointer<QWidget> printDialog = answer(1, rejectDialog), setupDialog = answer(2, acceptDialog);
         QVERIFY(printDialog && setupDialog && answer(2, rejectDialog) == setupDialog && !QFile::exists(pdf));
@@ -429,6 +415,19 @@ private slots:
         QCOMPARE(pdfSummary(QStringLiteral("output.pdf")), kReportPdf);
         QVERIFY(print.saveReportPdf(pdf) && !print.saveReportPdf(workDir.filePath("missing/report.pdf")));
         QCOMPARE(pdfSummary(pdf), QStringLiteral("1|Hardness Test Report|595 x 842 pts (A4)"));
+        sample::InstalledGroup group(20);
+        print.printer()->setPageSize(QPageSize(QPageSize::A5));
+        int nPages = -1;  // A5: 4 + 5 + 5 + 5 + 1 records
+        answer(3, [&](QWidget* dialog) { nPages = dialog->findChild<QPrintPreviewWidget*>()->pageCount(); });
+        QVERIFY(nPages == 5 && print.printer()->pageLayout().pageSize().id() == QPageSize::A5);
+        static int nWarnings;
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString&) { nWarnings += type == QtWarningMsg; });
+        MyPrint silent;
+        silent.printer()->setOutputFormat(QPrinter::PdfFormat);
+        silent.slotPrints(0);
+        qInstallMessageHandler(previous);
+        QCOMPARE(nWarnings, 1);
     }
 };
 
