@@ -170,6 +170,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(this, &MainWindow::sigWholeDownload, archive, &MyArchiveMenu::slotDownloaded);
     connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotArchivedData, Qt::DirectConnection);
     connect(archive, &MyArchiveMenu::sigEditDetails, this, &MainWindow::slotEditDetails);
+    connect(this, &MainWindow::sigDetailsChanged, archive, &MyArchiveMenu::slotDetailsChanged);
     auto* menus = new MyWindowMenus(this, pControl);
     connect(menus, &MyWindowMenus::sigSaveReport, this, &MainWindow::slotSaveReport);
     restoreWindowGeometry();
@@ -314,6 +315,8 @@ void MainWindow::slotArchivedData(void* p, short nLen, const ArchivedDownload& d
                  tr("Archived download: group %1, %2")
                      .arg(download.nGroupNumber)
                      .arg(at.toString(QStringLiteral("yyyy/MM/dd hh:mm"))));
+    if (!download.details.isEmpty())
+        details = download.details;
 }
 
 void MainWindow::showNewGroup(void* p, short nLen, int nGroupNumber, const QDate& date, const QString& source)
@@ -379,8 +382,10 @@ void MainWindow::slotSaveReport()
 void MainWindow::slotEditDetails()
 {
     MyTestDetailsDialog dialog(details, this);
-    if (dialog.exec() == QDialog::Accepted)
-        details = dialog.details();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    details = dialog.details();
+    emit sigDetailsChanged(details, pStatistics->limits().toText());
 }
 
 QString MainWindow::askSaveFileName(const QStringList& filters, const QString& nameTail)

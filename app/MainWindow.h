@@ -47,6 +47,8 @@ signals:
     void sigCollectGroup(int nGroup);
     // A whole group from the instrument is in CurrentGroup now (p is its records).
     void sigWholeDownload(void* p, short nLen);
+    // The test details of the shown group were edited; limits: those in force, as text.
+    void sigDetailsChanged(const TestDetails& details, const QString& limits);
 
 public slots:
     void slotValidDev(short b);

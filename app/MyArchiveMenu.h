@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiveLocation.h"
+#include "TestDetails.h"
 
 #include <QObject>
 #include <QString>
@@ -36,6 +37,9 @@ public slots:
     // Connected after the window's own slotData: the group is already in CurrentGroup.
     void slotDownloaded(void* p, short nLen);
     void slotHistory();
+    // New test details for the shown group, kept with its download (if it is archived) together
+    // with the limits in force.
+    void slotDetailsChanged(const TestDetails& details, const QString& limits);
 
 private:
     BackgroundArchive& writer();

@@ -215,6 +215,10 @@
         <source>Test &amp;details...</source>
         <translation>&amp;Prüfangaben...</translation>
     </message>
+    <message>
+        <source>Test details not archived: %1</source>
+        <translation>Prüfangaben nicht archiviert: %1</translation>
+    </message>
 </context>
 <context>
     <name>MyHistoryDialog</name>
@@ -267,10 +271,6 @@
         <translation>Gerät</translation>
     </message>
     <message>
-        <source>Group, date, scale, material or device</source>
-        <translation>Gruppe, Datum, Skala, Werkstoff oder Gerät</translation>
-    </message>
-    <message>
         <source>From date</source>
         <translation>Datum von</translation>
     </message>
@@ -316,6 +316,14 @@
             <numerusform>%n Download aus dem Archiv löschen?</numerusform>
             <numerusform>%n Downloads aus dem Archiv löschen?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material, device or test details</source>
+        <translation>Gruppe, Datum, Skala, Werkstoff, Gerät oder Prüfangaben</translation>
+    </message>
+    <message>
+        <source>Test details...</source>
+        <translation>Prüfangaben...</translation>
     </message>
 </context>
 <context>

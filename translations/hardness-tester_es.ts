@@ -215,6 +215,10 @@
         <source>Test &amp;details...</source>
         <translation>&amp;Datos del ensayo...</translation>
     </message>
+    <message>
+        <source>Test details not archived: %1</source>
+        <translation>Datos del ensayo no archivados: %1</translation>
+    </message>
 </context>
 <context>
     <name>MyHistoryDialog</name>
@@ -267,10 +271,6 @@
         <translation>Dispositivo</translation>
     </message>
     <message>
-        <source>Group, date, scale, material or device</source>
-        <translation>Grupo, fecha, escala, material o dispositivo</translation>
-    </message>
-    <message>
         <source>From date</source>
         <translation>Fecha desde</translation>
     </message>
@@ -316,6 +316,14 @@
             <numerusform>¿Eliminar %n descarga del archivo?</numerusform>
             <numerusform>¿Eliminar %n descargas del archivo?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material, device or test details</source>
+        <translation>Grupo, fecha, escala, material, dispositivo o datos del ensayo</translation>
+    </message>
+    <message>
+        <source>Test details...</source>
+        <translation>Datos del ensayo...</translation>
     </message>
 </context>
 <context>

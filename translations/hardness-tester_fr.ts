@@ -215,6 +215,10 @@
         <source>Test &amp;details...</source>
         <translation>&amp;Détails de l’essai...</translation>
     </message>
+    <message>
+        <source>Test details not archived: %1</source>
+        <translation>Détails de l’essai non archivés : %1</translation>
+    </message>
 </context>
 <context>
     <name>MyHistoryDialog</name>
@@ -267,10 +271,6 @@
         <translation>Appareil</translation>
     </message>
     <message>
-        <source>Group, date, scale, material or device</source>
-        <translation>Groupe, date, échelle, matériau ou appareil</translation>
-    </message>
-    <message>
         <source>From date</source>
         <translation>Date de début</translation>
     </message>
@@ -316,6 +316,14 @@
             <numerusform>Supprimer %n téléchargement des archives ?</numerusform>
             <numerusform>Supprimer %n téléchargements des archives ?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material, device or test details</source>
+        <translation>Groupe, date, échelle, matériau, appareil ou détails de l’essai</translation>
+    </message>
+    <message>
+        <source>Test details...</source>
+        <translation>Détails de l’essai...</translation>
     </message>
 </context>
 <context>

@@ -215,6 +215,10 @@
         <source>Test &amp;details...</source>
         <translation>试验信息(&amp;D)...</translation>
     </message>
+    <message>
+        <source>Test details not archived: %1</source>
+        <translation>试验信息未存档：%1</translation>
+    </message>
 </context>
 <context>
     <name>MyHistoryDialog</name>
@@ -267,10 +271,6 @@
         <translation>设备</translation>
     </message>
     <message>
-        <source>Group, date, scale, material or device</source>
-        <translation>组、日期、标尺、材料或设备</translation>
-    </message>
-    <message>
         <source>From date</source>
         <translation>起始日期</translation>
     </message>
@@ -315,6 +315,14 @@
         <translation>
             <numerusform>从存档中删除 %n 个下载？</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material, device or test details</source>
+        <translation>组、日期、标尺、材料、设备或试验信息</translation>
+    </message>
+    <message>
+        <source>Test details...</source>
+        <translation>试验信息...</translation>
     </message>
 </context>
 <context>
