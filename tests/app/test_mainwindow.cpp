@@ -16,8 +16,6 @@
 
 #include <QtTest>
 #include <QComboBox>
-#include <QHeaderView>
-#include <QLabel>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -106,8 +104,7 @@ private slots:
         delete new MainWindow;  // a window closed before: its shutdown must not stop the next one's polling
         MainWindow w;
         QCOMPARE(int(bAppRunning), 1);
-        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
-        QCOMPARE(nGroupIndex, -1);
+        QVERIFY(!button(MyWndControl::LoadData)->isEnabled() && nGroupIndex == -1);
         QVERIFY(w.statusBar()->currentMessage().endsWith(":Looking for the instrument..."));
         const std::pair<short, QString> states[] = {
             {QHard::kConnected, "Device Connected"},
@@ -256,31 +253,30 @@ private slots:
         QVERIFY(toolOutput("pdftotext", {dir.filePath("chart.pdf"), "-"}).contains("No. 1, 2022/09/08, HL"));
     }
 
-    void noBusyPopupOverTheWarning()
+    // No busy popup over a warning. A download that never answered: the instrument comes back and
+    // LoadData starts afresh; the pending dialog is replaced, but not while a click from inside
+    // its own events is running.
+    void progressDialogNeverInTheWay()
     {
         MainWindow w;
         QPointer<QProgressDialog> progress = startDownload(w);
         progress->setMinimumDuration(50);  // its own timer, shortened and restarted: it runs out
         progress->setValue(0);             // while the warning is up
         bool bPopupOverWarning = false;
-        ModalAnswerer answerer([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (!box)
-                return rejectDialog(modal);  // the popup, where it came up
-            QTest::qWait(300);
-            bPopupOverWarning = progress && progress->isVisible();
-            box->accept();
-        });
-        w.slotData(nullptr, {DownloadOutcome::EmptyGroup});
+        {
+            ModalAnswerer answerer([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                if (!box)
+                    return rejectDialog(modal);  // the popup, where it came up
+                QTest::qWait(300);
+                bPopupOverWarning = progress && progress->isVisible();
+                box->accept();
+            });
+            w.slotData(nullptr, {DownloadOutcome::EmptyGroup});
+        }
         QVERIFY(!bPopupOverWarning);
-    }
 
-    // A download that never answered: the instrument comes back and LoadData starts afresh. The
-    // pending dialog is replaced, but not while a click from inside its own events is running.
-    void clickFromInsideTheDialogsOwnEventsKeepsIt()
-    {
-        MainWindow w;
-        QPointer<QProgressDialog> progress = startDownload(w);
+        progress = startDownload(w);
         QVERIFY(QMetaObject::invokeMethod(progress, "forceShow"));  // as after its minimum duration
         w.slotValidDev(1);
         // A shown window-modal progress dialog processes events in setValue: the click lands there.
@@ -357,10 +353,8 @@ private slots:
         QVERIFY(!verdict->isHidden());
         QCOMPARE(verdict->text(), QString("\u2717 2 of 3 records outside 58-62 HRC"));
         const auto chartLines = [] {
-            int nShown = 0;
-            for (const QwtPlotItem* item : pPlot->itemList(QwtPlotItem::Rtti_PlotMarker))
-                nShown += item->isVisible();
-            return nShown;
+            const QwtPlotItemList lines = pPlot->itemList(QwtPlotItem::Rtti_PlotMarker);
+            return std::count_if(lines.begin(), lines.end(), [](const QwtPlotItem* line) { return line->isVisible(); });
         };
         w.slotRowSel(0);
         QCOMPARE(chartLines(), 3);

@@ -166,10 +166,7 @@ private slots:
                                        double(low->fAvg), double(high->fAvg)}));
 
         // Test details and limits kept with it, found again by its group, read back as given.
-        TestDetails details;
-        details.testPiece = "Welle 7, \"S\u00FCd\"";
-        details.temperature = -5.5;
-        details.notes = "Oil on the surface;\nwiped off";
+        const TestDetails details{TestDetails::defaultStandard(), "Welle 7, \"S\u00FCd\"", "", "", -5.5, "Oil;\nwiped off"};
         QVERIFY(archive.idOfGroup(4, group.records(), 255) == nId && archive.setDetails(nId, details, "HRC=58:62 HB=200:"));
         OwnedGroup loaded;
         ArchivedDownload back;
@@ -214,9 +211,9 @@ private slots:
         QTest::addColumn<QString>("backend");
         QTest::addColumn<QString>("downgrade");
         const QString format2 = "ALTER TABLE downloads DROP COLUMN details; ALTER TABLE downloads DROP COLUMN limits; ";
+        const QString format1 = "ALTER TABLE records DROP COLUMN measured_on; ALTER TABLE downloads DROP COLUMN materials; ";
         for (const char* backend : {"sqlite", "postgresql"}) {
-            QTest::addRow("%s, format 1", backend) << backend << format2 + "ALTER TABLE records DROP COLUMN measured_on; "
-                                                       "ALTER TABLE downloads DROP COLUMN materials; UPDATE archive_schema SET version = 1";
+            QTest::addRow("%s, format 1", backend) << backend << format2 + format1 + "UPDATE archive_schema SET version = 1";
             QTest::addRow("%s, format 2", backend) << backend << format2 + "UPDATE archive_schema SET version = 2";
         }
     }

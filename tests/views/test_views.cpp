@@ -87,11 +87,9 @@ private slots:
         CBarChartPlot plot;
         const auto shownLines = [&] {
             QStringList shown;
-            for (const QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotMarker)) {
-                const auto* line = static_cast<const QwtPlotMarker*>(item);
-                if (line->isVisible())
+            for (const QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotMarker))
+                if (const auto* line = static_cast<const QwtPlotMarker*>(item); line->isVisible())
                     shown << QStringLiteral("%1=%2").arg(line->label().text()).arg(line->yValue());
-            }
             return shown.join('|');
         };
         const CBarChart& chart = *plot.barChart();
