@@ -352,28 +352,27 @@ void MainWindow::slotRowSel(int nrow)
 
 void MainWindow::slotSavepdf()
 {
-    const QString fileName =
-        askSaveFileName({tr("PDF document (*.pdf)"), tr("SVG image (*.svg)"), tr("PNG image (*.png)")});
-    if (fileName.isEmpty())
-        return;
-    if (!pPlot->exportChart(fileName)) {
-        QMessageBox::warning(this, tr("Error"),
-                             tr("The chart could not be saved as %1.").arg(QDir::toNativeSeparators(fileName)),
-                             QMessageBox::Ok, QMessageBox::NoButton);
-        return;
-    }
-    reportSaved(fileName);
+    saveFile({tr("PDF document (*.pdf)"), tr("SVG image (*.svg)"), tr("PNG image (*.png)")}, QString(),
+             [](const QString& fileName) { return pPlot->exportChart(fileName); },
+             tr("The chart could not be saved as %1."));
 }
 
 void MainWindow::slotSaveReport()
 {
-    const QString fileName = askSaveFileName({tr("PDF document (*.pdf)")}, QStringLiteral("report"));
+    saveFile({tr("PDF document (*.pdf)")}, QStringLiteral("report"),
+             [this](const QString& fileName) { return report()->saveReportPdf(fileName); },
+             tr("The report could not be saved as %1."));
+}
+
+void MainWindow::saveFile(const QStringList& filters, const QString& nameTail,
+                          const std::function<bool(const QString&)>& write, const QString& failedText)
+{
+    const QString fileName = askSaveFileName(filters, nameTail);
     if (fileName.isEmpty())
         return;
-    if (!report()->saveReportPdf(fileName)) {
-        QMessageBox::warning(this, tr("Error"),
-                             tr("The report could not be saved as %1.").arg(QDir::toNativeSeparators(fileName)),
-                             QMessageBox::Ok, QMessageBox::NoButton);
+    if (!write(fileName)) {
+        QMessageBox::warning(this, tr("Error"), failedText.arg(QDir::toNativeSeparators(fileName)), QMessageBox::Ok,
+                             QMessageBox::NoButton);
         return;
     }
     reportSaved(fileName);

@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <functional>
+
 class CBarChartPlot;
 class CTableResult;
 class MyPrint;
@@ -84,6 +86,10 @@ private:
     // and a name typed without a suffix gets the chosen filter's. Empty when cancelled.
     // nameTail names what the file holds beside the group's data ("report"), empty for that data.
     QString askSaveFileName(const QStringList& filters, const QString& nameTail = QString());
+    // Asks for a file (as askSaveFileName) and has write write it; failedText, with %1 for the
+    // file, says that it could not.
+    void saveFile(const QStringList& filters, const QString& nameTail, const std::function<bool(const QString&)>& write,
+                  const QString& failedText);
     // The report's printer, made on first use, with the details and limits in force.
     MyPrint* report();
     void reportSaved(const QString& fileName);
