@@ -196,26 +196,32 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("group.csv")});
     }
 
+    // Block tops, rules and page numbers on every page; on page 1 the title, the date line and the
+    // first record's rows in the thirds of the content width. With details and limits, a details
+    // block (lines 6 mm apart from 42 mm, then a 2 mm foot) and a line more in each record block.
     void paginates_data()
     {
         QTest::addColumn<QSizeF>("paper");
         QTest::addColumn<bool>("landscape");
         QTest::addColumn<int>("records");
         QTest::addColumn<int>("wrapped");  // the record whose values take two lines, or -1
-        QTest::addColumn<bool>("quality");  // details and limits: a 38 mm details block, each record 6 mm more
+        QTest::addColumn<QStringList>("details");  // the details block's lines; none without details and limits
         QTest::addColumn<QVector<int>>("blocks");  // per page; 32 mm apart (38 after the wrapped one) from 42 mm on page 1, 15 mm later
-        QTest::newRow("A4: 7, then 8 a page") << QSizeF(210, 297) << false << 23 << -1 << false << QVector<int>{7, 8, 8};
-        QTest::newRow("landscape A4") << QSizeF(210, 297) << true << 6 << -1 << false << QVector<int>{4, 2};
+        QTest::newRow("A4: 7, then 8 a page") << QSizeF(210, 297) << false << 23 << -1 << QStringList() << QVector<int>{7, 8, 8};
+        QTest::newRow("landscape A4") << QSizeF(210, 297) << true << 6 << -1 << QStringList() << QVector<int>{4, 2};
         // Content bottom 106 mm: the block at 74 mm ends exactly there and stays; 1 mm less and it moves on.
-        QTest::newRow("block fits exactly") << QSizeF(210, 121) << false << 3 << -1 << false << QVector<int>{2, 1};
-        QTest::newRow("block 1 mm too long") << QSizeF(210, 120) << false << 3 << -1 << false << QVector<int>{1, 2};
+        QTest::newRow("block fits exactly") << QSizeF(210, 121) << false << 3 << -1 << QStringList() << QVector<int>{2, 1};
+        QTest::newRow("block 1 mm too long") << QSizeF(210, 120) << false << 3 << -1 << QStringList() << QVector<int>{1, 2};
         // Content bottom 140 mm: the block at 106 mm would end at 144 mm with its values on two lines,
         // so it starts the next page.
-        QTest::newRow("wrapping block at the foot") << QSizeF(210, 155) << false << 4 << 2 << false << QVector<int>{2, 2};
+        QTest::newRow("wrapping block at the foot") << QSizeF(210, 155) << false << 4 << 2 << QStringList() << QVector<int>{2, 2};
         // Content 30 mm high: page 1 keeps only title and date, then one block a page.
-        QTest::newRow("no room on page 1") << QSizeF(210, 60) << false << 3 << -1 << false << QVector<int>{0, 1, 1, 1};
+        QTest::newRow("no room on page 1") << QSizeF(210, 60) << false << 3 << -1 << QStringList() << QVector<int>{0, 1, 1, 1};
         // Content bottom 190 mm: blocks at 80 and 118 mm; one at 156 mm would end at 194 mm.
-        QTest::newRow("details and limits") << QSizeF(210, 205) << false << 7 << -1 << true << QVector<int>{2, 4, 1};
+        QTest::newRow("details and limits") << QSizeF(210, 205) << false << 7 << -1
+            << QStringList{"Test details", "Standard: ISO 16859-1 Test piece / part: P-7 Order / batch: \u2013",
+                           "Operator: A. Tester Test temperature: 23 \u00B0C", "Notes: Ground surface", "Limits: 519-521 HRC",
+                           "Group verdict: ACCEPTED, 0 of 1 record outside 519-521 HRC"} << QVector<int>{2, 4, 1};
     }
 
     void paginates()
@@ -224,20 +230,34 @@ private slots:
         QFETCH(bool, landscape);
         QFETCH(int, records);
         QFETCH(int, wrapped);
-        QFETCH(bool, quality);
+        QFETCH(QStringList, details);
         QFETCH(QVector<int>, blocks);
+        const bool bQuality = !details.isEmpty();
         sample::InstalledGroup group(records);
-        for (int i = 0; i < records; ++i)
+        sample::fillRecord(group[0], {1, 3, 2, 1}, {5200, 5185, 5220});
+        for (int i = 1; i < records; ++i)
             sample::fillRecord(group[i], {}, i == wrapped ? sample::rising(101, 25) : std::vector<uint16_t>{500, 510});
-        const Report report(paper, landscape, quality ? "HL=50:50.4" : "");
+        const Report report(paper, landscape, bQuality ? "HRC=519:521" : "");
         const double width = landscape ? paper.height() : paper.width();
         const double bottom = (landscape ? paper.width() : paper.height()) - 15;
         QCOMPARE(report.pages.size(), blocks.size());
+        // The title in its 20 mm band; the date line right-aligned in 35..42 mm, no blank after the colon.
+        QCOMPARE(joined(report.band(1, 15, 35)), QStringLiteral("Hardness Test Report"));
+        const Words date = report.band(1, 35, 42);
+        QVERIFY2(QRegularExpression(QStringLiteral("^Print date:\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
+                     .match(joined(date)).hasMatch(), qPrintable(joined(date)));
+        QVERIFY(std::abs(date.last().rcMm.right() - (width - 15)) < kTolerance);
+        for (int k = 0; k < details.size(); ++k)
+            QCOMPARE(report.lineAt(1, 42 + 6 * k), details[k]);
+        QStringList firstBlock{"Material: Alloy Tool Steel Unit: HRC DateTime: 2022/09/08", "Probe: DC Angle: \u2192 Times: 3",
+                               "Max: 522 Min: 518.5 Avg: 520.167", "520,518.5,522"};
+        if (bQuality)  // across the content width
+            firstBlock.insert(3, "s: 1.76 Range: 3.5 CV: 0.34 % Verdict: PASS, mean within 519-521 HRC, single values outside: 2");
 
         int nNumber = 1;
         for (int page = 1; page <= blocks.size(); ++page) {
-            const int nDetails = page == 1 && quality ? 1 : 0;
-            double top = page == 1 ? 42 + 38 * nDetails : 15;
+            const int nDetails = page == 1 && bQuality ? 1 : 0;
+            double top = page == 1 ? (bQuality ? 44 + 6 * details.size() : 42) : 15;
             QCOMPARE(joined(report.pages[page - 1]).count(QLatin1String("No. ")), blocks[page - 1]);
             // One rule across the content width 5 mm below each block top, found within a pixel.
             const QVector<double> rules = report.rules(page, 15.5, width - 15.5);
@@ -245,56 +265,15 @@ private slots:
             for (int k = 0; k < blocks[page - 1]; ++k) {
                 QCOMPARE(report.lineAt(page, top), QStringLiteral("No. %1").arg(nNumber));
                 QVERIFY(std::abs(rules[k + nDetails] - (top + 5)) <= 0.3);
-                top += (nNumber++ == wrapped + 1 ? 38 : 32) + (quality ? 6 : 0);
+                for (int line = 0; nNumber == 1 && line < firstBlock.size(); ++line)
+                    QCOMPARE(report.lineAt(page, top + 6 + 6 * line), firstBlock[line]);
+                for (int column = 0; nNumber == 1 && column < 3; ++column)
+                    QVERIFY(std::abs(report.line(page, top + 18).value(2 * column).rcMm.left() - (15 + (width - 30) / 3 * column)) < kTolerance);
+                top += (nNumber++ == wrapped + 1 ? 38 : 32) + (bQuality ? 6 : 0);
             }
             QCOMPARE(joined(report.band(page, bottom - 0.2, bottom + 6.2)), QStringLiteral("-- %1 --").arg(page));
             QCOMPARE(report.band(page, 0, bottom + kTolerance).size(), report.pages[page - 1].size() - 3);
         }
-    }
-
-    // With details and limits, a details block (lines 6 mm apart from 42 mm, then a 2 mm foot) and
-    // a line across the record block for its spread and verdict.
-    void laysOutTitleAndBlocks_data()
-    {
-        QTest::addColumn<QStringList>("details");
-        QTest::addColumn<QString>("spread");
-        QTest::newRow("plain") << QStringList() << QString();
-        QTest::newRow("details and limits")
-            << QStringList{"Test details", "Standard: ISO 16859-1 Test piece / part: P-7 Order / batch: \u2013",
-                           "Operator: A. Tester Test temperature: 23 \u00B0C", "Notes: Ground surface", "Limits: 519-521 HRC",
-                           "Group verdict: ACCEPTED, 0 of 1 record outside 519-521 HRC"}
-            << "s: 1.76 Range: 3.5 CV: 0.34 % Verdict: PASS, mean within 519-521 HRC, single values outside: 2";
-    }
-
-    void laysOutTitleAndBlocks()
-    {
-        QFETCH(QStringList, details);
-        QFETCH(QString, spread);
-        sample::InstalledGroup group(1);
-        sample::fillRecord(group[0], {1, 3, 2, 1}, {5200, 5185, 5220});
-        const bool bQuality = !details.isEmpty();
-        const Report report({210, 297}, false, bQuality ? "HRC=519:521" : "");
-        // The title in its 20 mm band; the date line right-aligned in 35..42 mm, no blank after the colon.
-        const Words title = report.band(1, 15, 35);
-        QCOMPARE(joined(title), QStringLiteral("Hardness Test Report"));
-        const Words date = report.band(1, 35, 42);
-        QVERIFY2(QRegularExpression(QStringLiteral("^Print date:\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
-                     .match(joined(date)).hasMatch(), qPrintable(joined(date)));
-        QVERIFY(std::abs(date.last().rcMm.right() - 195) < kTolerance);
-        for (int k = 0; k < details.size(); ++k)
-            QCOMPARE(report.lineAt(1, 42 + 6 * k), details[k]);
-        // Three rows 6 mm apart under the record title, in columns a third of 180 mm wide.
-        const double top = bQuality ? 44 + 6 * details.size() : 42;
-        QCOMPARE(report.lineAt(1, top), QStringLiteral("No. 1"));
-        QCOMPARE(report.lineAt(1, top + 6), QStringLiteral("Material: Alloy Tool Steel Unit: HRC DateTime: 2022/09/08"));
-        QCOMPARE(report.lineAt(1, top + 12), QStringLiteral("Probe: DC Angle: \u2192 Times: 3"));
-        QCOMPARE(report.lineAt(1, top + 18), QStringLiteral("Max: 522 Min: 518.5 Avg: 520.167"));
-        const Words row = report.line(1, top + 18);
-        for (int k = 0; k < 3; ++k)
-            QVERIFY(std::abs(row.value(2 * k).rcMm.left() - (15 + 60 * k)) < kTolerance);
-        // The spread's line across the content width, then the values box.
-        QVERIFY(!bQuality || report.lineAt(1, top + 24) == spread);
-        QCOMPARE(report.lineAt(1, top + (bQuality ? 30 : 24)), QStringLiteral("520,518.5,522"));
     }
 
     // Long texts in every language and on every paper: ten records of 32 values, one of each
