@@ -9,6 +9,7 @@
 #include "MyArchiveMenu.h"
 #include "MyPrint.h"
 #include "MyStatisticsBox.h"
+#include "MyTestDetailsDialog.h"
 #include "MyWindowMenus.h"
 #include "MyWndControl.h"
 #include "QHard.h"
@@ -113,6 +114,8 @@ MainWindow::MainWindow(QWidget* parent)
     right->addWidget(pStatistics, 1);  // down to the status bar
     connect(pTable, &CTableResult::sigRowSet, pStatistics, &MyStatisticsBox::showRow);
     connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pTable, &CTableResult::setLimits);
+    connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pPlot, &CBarChartPlot::setLimits);
+    pPlot->setLimits(pStatistics->limits());
     columns->addLayout(left, 0);
     columns->addLayout(right, 0);
     ui->centralwidget->setLayout(columns);
@@ -166,7 +169,10 @@ MainWindow::MainWindow(QWidget* parent)
     connect(pHard, &QHard::sigDownloadSource, archive, &MyArchiveMenu::slotDownloadSource);
     connect(this, &MainWindow::sigWholeDownload, archive, &MyArchiveMenu::slotDownloaded);
     connect(archive, &MyArchiveMenu::sigOpenGroup, this, &MainWindow::slotArchivedData, Qt::DirectConnection);
-    new MyWindowMenus(this, pControl);
+    connect(archive, &MyArchiveMenu::sigEditDetails, this, &MainWindow::slotEditDetails);
+    connect(this, &MainWindow::sigDetailsChanged, archive, &MyArchiveMenu::slotDetailsChanged);
+    auto* menus = new MyWindowMenus(this, pControl);
+    connect(menus, &MyWindowMenus::sigSaveReport, this, &MainWindow::slotSaveReport);
     restoreWindowGeometry();
     KeepInScreenWhenShown(this);
 }
@@ -208,14 +214,20 @@ bool MainWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-void MainWindow::printReport(short kind)
+MyPrint* MainWindow::report()
 {
     if (!pPrint)
         pPrint = new MyPrint(this);
+    pPrint->setQuality(details, pStatistics->limits());
+    return pPrint;
+}
+
+void MainWindow::printReport(short kind)
+{
     if (kind == 0)
-        pPrint->slotPrints(3);
+        report()->slotPrints(3);
     else if (kind == 1)
-        pPrint->slotPrints(1);
+        report()->slotPrints(1);
 }
 
 void MainWindow::slotValidDev(short b)
@@ -303,6 +315,8 @@ void MainWindow::slotArchivedData(void* p, short nLen, const ArchivedDownload& d
                  tr("Archived download: group %1, %2")
                      .arg(download.nGroupNumber)
                      .arg(at.toString(QStringLiteral("yyyy/MM/dd hh:mm"))));
+    if (!download.details.isEmpty())
+        details = download.details;
 }
 
 void MainWindow::showNewGroup(void* p, short nLen, int nGroupNumber, const QDate& date, const QString& source)
@@ -315,6 +329,7 @@ void MainWindow::showNewGroup(void* p, short nLen, int nGroupNumber, const QDate
     pPlot->clearRecord();  // its bars belonged to a record of the group before
     nShownGroup = nGroupNumber;
     shownDate = date;
+    details = details.forNextDownload();
     pSource->setText(source);
     setWindowTitle(source.isEmpty() ? tr("Hardness Tester")
                                     : QStringLiteral("%1 \u2013 %2").arg(tr("Hardness Tester"), source));
@@ -337,20 +352,42 @@ void MainWindow::slotRowSel(int nrow)
 
 void MainWindow::slotSavepdf()
 {
-    const QString fileName =
-        askSaveFileName({tr("PDF document (*.pdf)"), tr("SVG image (*.svg)"), tr("PNG image (*.png)")});
+    saveFile({tr("PDF document (*.pdf)"), tr("SVG image (*.svg)"), tr("PNG image (*.png)")}, QString(),
+             [](const QString& fileName) { return pPlot->exportChart(fileName); },
+             tr("The chart could not be saved as %1."));
+}
+
+void MainWindow::slotSaveReport()
+{
+    saveFile({tr("PDF document (*.pdf)")}, QStringLiteral("report"),
+             [this](const QString& fileName) { return report()->saveReportPdf(fileName); },
+             tr("The report could not be saved as %1."));
+}
+
+void MainWindow::saveFile(const QStringList& filters, const QString& nameTail,
+                          const std::function<bool(const QString&)>& write, const QString& failedText)
+{
+    const QString fileName = askSaveFileName(filters, nameTail);
     if (fileName.isEmpty())
         return;
-    if (!pPlot->exportChart(fileName)) {
-        QMessageBox::warning(this, tr("Error"),
-                             tr("The chart could not be saved as %1.").arg(QDir::toNativeSeparators(fileName)),
-                             QMessageBox::Ok, QMessageBox::NoButton);
+    if (!write(fileName)) {
+        QMessageBox::warning(this, tr("Error"), failedText.arg(QDir::toNativeSeparators(fileName)), QMessageBox::Ok,
+                             QMessageBox::NoButton);
         return;
     }
     reportSaved(fileName);
 }
 
-QString MainWindow::askSaveFileName(const QStringList& filters)
+void MainWindow::slotEditDetails()
+{
+    MyTestDetailsDialog dialog(details, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    details = dialog.details();
+    emit sigDetailsChanged(details, pStatistics->limits().toText());
+}
+
+QString MainWindow::askSaveFileName(const QStringList& filters, const QString& nameTail)
 {
     QSettings settings;
     QFileDialog dialog(this, tr("Save File"), settings.value(kSaveFolderKey, QDir::homePath()).toString());
@@ -360,10 +397,12 @@ QString MainWindow::askSaveFileName(const QStringList& filters)
     dialog.setDefaultSuffix(filterSuffix(filters.first()));
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
             [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
-    QString name = QStringLiteral("chart");
+    QStringList name;
     if (nShownGroup > 0)
-        name = QStringLiteral("group-%1-%2").arg(nShownGroup).arg(shownDate.toString(QStringLiteral("yyyy-MM-dd")));
-    dialog.selectFile(name + QLatin1Char('.') + dialog.defaultSuffix());
+        name << QStringLiteral("group-%1-%2").arg(nShownGroup).arg(shownDate.toString(QStringLiteral("yyyy-MM-dd")));
+    name << (nameTail.isEmpty() && name.isEmpty() ? QStringLiteral("chart") : nameTail);
+    name.removeAll(QString());
+    dialog.selectFile(name.join(QLatin1Char('-')) + QLatin1Char('.') + dialog.defaultSuffix());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     const QString fileName = dialog.selectedFiles().constFirst();

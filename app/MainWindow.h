@@ -1,11 +1,14 @@
 #pragma once
 
 #include "DownloadOutcome.h"
+#include "TestDetails.h"
 
 #include <QDate>
 #include <QMainWindow>
 #include <QThread>
 #include <QTimer>
+
+#include <functional>
 
 class CBarChartPlot;
 class CTableResult;
@@ -39,11 +42,15 @@ public:
 
     // Behind "Print preview" (kind 0) and "Print" (kind 1).
     void printReport(short kind);
+    // The test details of the shown group, as the report gives them.
+    const TestDetails& testDetails() const { return details; }
 
 signals:
     void sigCollectGroup(int nGroup);
     // A whole group from the instrument is in CurrentGroup now (p is its records).
     void sigWholeDownload(void* p, short nLen);
+    // The test details of the shown group were edited; limits: those in force, as text.
+    void sigDetailsChanged(const TestDetails& details, const QString& limits);
 
 public slots:
     void slotValidDev(short b);
@@ -54,6 +61,10 @@ public slots:
     void slotRowSel(int nrow);
     void saveCSV();
     void slotSavepdf();
+    // "Save report as PDF...": the report itself, as printed, into a PDF file.
+    void slotSaveReport();
+    // "Test details...": the details of the shown group.
+    void slotEditDetails();
     void slotColectgroup();
     void slotProcessStatus(int n);
 
@@ -73,12 +84,20 @@ private:
     void showNewGroup(void* p, short nLen, int nGroupNumber, const QDate& date, const QString& source);
     // Asks for a file to save into: a name after the group is suggested in the folder used last,
     // and a name typed without a suffix gets the chosen filter's. Empty when cancelled.
-    QString askSaveFileName(const QStringList& filters);
+    // nameTail names what the file holds beside the group's data ("report"), empty for that data.
+    QString askSaveFileName(const QStringList& filters, const QString& nameTail = QString());
+    // Asks for a file (as askSaveFileName) and has write write it; failedText, with %1 for the
+    // file, says that it could not.
+    void saveFile(const QStringList& filters, const QString& nameTail, const std::function<bool(const QString&)>& write,
+                  const QString& failedText);
+    // The report's printer, made on first use, with the details and limits in force.
+    MyPrint* report();
     void reportSaved(const QString& fileName);
 
     QLabel* pSource;     // where the shown group came from, beside the clock
     int nShownGroup = 0;  // the shown group's number (1 to 10), 0 while none
     QDate shownDate;      // the day the shown group was downloaded
+    TestDetails details;  // of the shown group
     QThread workerThread;
     QHard* pHard;
     QTimer initTimer;

@@ -16,6 +16,7 @@ MyArchiveMenu::MyArchiveMenu(QMenuBar* pMenuBar, QWidget* window)
 {
     QMenu* menu = pMenuBar->addMenu(tr("&Archive"));
     menu->addAction(tr("&History..."), this, &MyArchiveMenu::slotHistory, QKeySequence(Qt::CTRL + Qt::Key_H));
+    menu->addAction(tr("Test &details..."), this, &MyArchiveMenu::sigEditDetails);
 
     if (!ArchiveLocation::configured(location, locationError))
         showStatus(tr("Archive: %1").arg(locationError));
@@ -34,6 +35,22 @@ void MyArchiveMenu::slotDownloaded(void* p, short nLen)
         return;
     writer().archive(QDateTime::currentDateTime(), devicePath, nGroupIndex + 1, CurrentGroup.pRecords,
                      CurrentGroup.nCount);
+}
+
+void MyArchiveMenu::slotDetailsChanged(const TestDetails& details, const QString& limits)
+{
+    if (CurrentGroup.nCount < 1 || !locationError.isEmpty())
+        return;
+    const auto group = std::make_shared<OwnedGroup>(OwnedGroup::copyOf(CurrentGroup.pRecords, CurrentGroup.nCount));
+    const int nGroupNumber = nGroupIndex + 1;
+    writer().run(this, [group, nGroupNumber, details, limits](MeasureArchive& archive) {
+        // An incomplete download is not archived, nor are its details.
+        const qint64 nId = archive.idOfGroup(nGroupNumber, group->records(), group->count());
+        return nId == 0 || (nId > 0 && archive.setDetails(nId, details, limits));
+    }, [](const QString& error) {
+        if (!error.isEmpty())
+            showStatus(tr("Test details not archived: %1").arg(error));
+    });
 }
 
 BackgroundArchive& MyArchiveMenu::writer()

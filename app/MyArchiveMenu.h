@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiveLocation.h"
+#include "TestDetails.h"
 
 #include <QObject>
 #include <QString>
@@ -28,12 +29,17 @@ signals:
     // A download opened from the history; its records pass to the receiver, as with sigResult.
     // Connect it directly: LoadData's state is kept across the call.
     void sigOpenGroup(void* p, short nLen, const ArchivedDownload& download);
+    // "Test details...": the window's dialog for the details of the shown download.
+    void sigEditDetails();
 
 public slots:
     void slotDownloadSource(const QString& devicePath);
     // Connected after the window's own slotData: the group is already in CurrentGroup.
     void slotDownloaded(void* p, short nLen);
     void slotHistory();
+    // New test details for the shown group, kept with its download (if it is archived) together
+    // with the limits in force.
+    void slotDetailsChanged(const TestDetails& details, const QString& limits);
 
 private:
     BackgroundArchive& writer();

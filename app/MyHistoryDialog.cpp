@@ -1,6 +1,7 @@
 #include "MyHistoryDialog.h"
 
 #include "BackgroundArchive.h"
+#include "MyTestDetailsDialog.h"
 #include "ValueTexts.h"
 
 #include <QAbstractTableModel>
@@ -28,6 +29,7 @@ struct HistoryRow
     ArchivedDownload download;
     QDate localDate;
     QString texts[MyHistoryDialog::ColumnCount];  // but Averages; what the filter looks at
+    QString details;  // the filter looks at them too
 };
 
 // Made on the archive's thread, so that 20,000 downloads cost the window nothing.
@@ -61,6 +63,9 @@ QVector<HistoryRow> historyRows(const QVector<ArchivedDownload>& downloads)
         row.texts[MyHistoryDialog::Materials] = d.materials;
         // The averages are written when shown: the filter does not look at them.
         row.texts[MyHistoryDialog::Device] = d.devicePath;
+        if (!d.details.isEmpty())
+            row.details = QStringList{d.details.standard, d.details.testPiece, d.details.order,
+                                      d.details.operatorName, d.details.notes}.join(QLatin1Char('\n'));
     }
     return rows;
 }
@@ -104,9 +109,9 @@ public:
         shown.clear();
         for (int i = 0; i < rows.size(); ++i) {
             const HistoryRow& row = rows.at(i);
+            const auto matches = [&](const QString& text) { return text.contains(wanted, Qt::CaseInsensitive); };
             if (row.localDate >= from && row.localDate <= to &&
-                std::any_of(std::begin(row.texts), std::end(row.texts),
-                            [&](const QString& cell) { return cell.contains(wanted, Qt::CaseInsensitive); }))
+                (std::any_of(std::begin(row.texts), std::end(row.texts), matches) || matches(row.details)))
                 shown.append(i);
         }
         endResetModel();
@@ -134,7 +139,7 @@ MyHistoryDialog::MyHistoryDialog(BackgroundArchive& readArchive, BackgroundArchi
     setWindowTitle(tr("History"));
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     resize(QSize(980, 480).boundedTo(screen->availableGeometry().size()));
-    pFilter->setPlaceholderText(tr("Group, date, scale, material or device"));
+    pFilter->setPlaceholderText(tr("Group, date, scale, material, device or test details"));
     pFilter->setClearButtonEnabled(true);
     pFilter->setAccessibleName(tr("Filter"));
     pFrom->setAccessibleName(tr("From date"));
@@ -159,10 +164,12 @@ MyHistoryDialog::MyHistoryDialog(BackgroundArchive& readArchive, BackgroundArchi
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     pOpen = buttons->addButton(tr("Open"), QDialogButtonBox::AcceptRole);
     pDelete = buttons->addButton(tr("Delete..."), QDialogButtonBox::ActionRole);
+    pDetails = buttons->addButton(tr("Test details..."), QDialogButtonBox::ActionRole);
     // Open accepts the dialog itself, once the download has loaded.
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(pOpen, &QPushButton::clicked, this, &MyHistoryDialog::slotOpen);
     connect(pDelete, &QPushButton::clicked, this, &MyHistoryDialog::slotDelete);
+    connect(pDetails, &QPushButton::clicked, this, &MyHistoryDialog::slotEditDetails);
     connect(pList, &QTableView::doubleClicked, this, &MyHistoryDialog::slotOpen);
     connect(pFilter, &QLineEdit::textChanged, this, &MyHistoryDialog::applyFilter);
     connect(pFrom, &QDateEdit::dateChanged, this, &MyHistoryDialog::applyFilter);
@@ -239,6 +246,7 @@ void MyHistoryDialog::updateButtons()
     const bool bIdle = !pStatus->isVisible() || pStatus->text() != tr("Loading...");
     pOpen->setEnabled(bIdle && nChosen == 1);
     pDelete->setEnabled(bIdle && nChosen > 0);
+    pDetails->setEnabled(bIdle && nChosen == 1);
 }
 
 QVector<int> MyHistoryDialog::chosenRows() const
@@ -298,9 +306,26 @@ void MyHistoryDialog::slotDelete()
                 return false;
         }
         return true;
-    }, [this](const QString& error) {
-        reload();
-        if (!error.isEmpty())
-            QMessageBox::warning(this, tr("History"), error);
-    });
+    }, [this](const QString& error) { showChange(error); });
+}
+
+void MyHistoryDialog::slotEditDetails()
+{
+    const QVector<int> rows = chosenRows();
+    if (rows.size() != 1)
+        return;
+    const ArchivedDownload download = pModel->download(rows.first());
+    MyTestDetailsDialog dialog(download.details, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    writer.run(this, [download, details = dialog.details()](MeasureArchive& archive) {
+        return archive.setDetails(download.nId, details, download.limits);
+    }, [this](const QString& error) { showChange(error); });
+}
+
+void MyHistoryDialog::showChange(const QString& error)
+{
+    reload();
+    if (!error.isEmpty())
+        QMessageBox::warning(this, tr("History"), error);
 }

@@ -12,8 +12,9 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 
-// The archived downloads, newest first, filtered by text (date, group, scale, material, device)
-// and by date; one is opened into the window, or chosen ones deleted after a confirmation.
+// The archived downloads, newest first, filtered by text (date, group, scale, material, device,
+// test details) and by date; one is opened into the window or its test details edited, or chosen
+// ones deleted after a confirmation.
 // The archive is read and written on its own threads: the dialog shows "Loading..." and never
 // waits for it.
 class MyHistoryDialog : public QDialog
@@ -38,6 +39,7 @@ signals:
 public slots:
     void slotOpen();
     void slotDelete();
+    void slotEditDetails();
 
 private:
     class Model;
@@ -47,6 +49,8 @@ private:
     void updateButtons();
     QVector<int> chosenRows() const;
     void showProblem(const QString& error);
+    // After a change to the archive: the list anew, and the failure if there was one.
+    void showChange(const QString& error);
 
     BackgroundArchive& reader;
     BackgroundArchive& writer;
@@ -60,5 +64,6 @@ private:
     QTableView* pList;
     QPushButton* pOpen;
     QPushButton* pDelete;
+    QPushButton* pDetails;
     bool bDatesSet = false;
 };

@@ -19,16 +19,6 @@ namespace {
 
 const QString kNone = QStringLiteral("\u2013");
 
-QString sdText(const std::optional<double>& sd)
-{
-    return sd ? QString::number(*sd, 'g', 3) : kNone;
-}
-
-QString cvText(const std::optional<double>& cv)
-{
-    return cv ? QStringLiteral("%1 %").arg(*cv, 0, 'f', 2) : kNone;
-}
-
 // A failed verdict in red with a sign, so that it reads without the colour too.
 void showVerdict(QLabel* label, bool bShown, bool bPass, const QString& text)
 {
@@ -119,9 +109,9 @@ void MyStatisticsBox::showColumn(QLabel* const* column, const SeriesStats& stats
 {
     column[Count]->setText(FormatInteger(stats.nCount));
     column[Mean]->setText(mean);
-    column[Sd]->setText(sdText(stats.sd));
-    column[Range]->setText(stats.nCount > 0 ? FormatValue(stats.dRange) : kNone);
-    column[Cv]->setText(cvText(stats.cv));
+    column[Sd]->setText(SdText(stats.sd));
+    column[Range]->setText(RangeText(stats));
+    column[Cv]->setText(CvText(stats.cv));
 }
 
 void MyStatisticsBox::showGroup()

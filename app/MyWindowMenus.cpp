@@ -30,6 +30,7 @@ MyWindowMenus::MyWindowMenus(QMainWindow* window, MyWndControl* control)
         if (nButton == MyWndControl::SaveCsv || nButton == MyWndControl::PrintPreview)
             file->addSeparator();
     }
+    file->addAction(tr("Save &report as PDF..."), this, &MyWindowMenus::sigSaveReport);
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), window, &QWidget::close);
     // Windows has no standard key for quitting; Ctrl+Q serves there as elsewhere.

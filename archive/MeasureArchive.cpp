@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPair>
 #include <QSet>
 #include <QStorageInfo>
@@ -185,6 +187,35 @@ QString groupContentHash(int nGroupNumber, const MeasureRecord* pRecords, int nC
         hash.addData(valueBytes(rec));
     }
     return QString::fromLatin1(hash.result().toHex());
+}
+
+// Test details as kept with a download: a JSON object, or nothing when none were entered.
+QString detailsText(const TestDetails& details)
+{
+    if (details.isEmpty())
+        return QString();
+    QJsonObject object{{QStringLiteral("standard"), details.standard}, {QStringLiteral("testPiece"), details.testPiece},
+                       {QStringLiteral("order"), details.order}, {QStringLiteral("operator"), details.operatorName},
+                       {QStringLiteral("notes"), details.notes}};
+    if (details.temperature)
+        object.insert(QStringLiteral("temperature"), *details.temperature);
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+TestDetails detailsFromText(const QString& text)
+{
+    TestDetails details;
+    if (text.isEmpty())
+        return details;
+    const QJsonObject object = QJsonDocument::fromJson(text.toUtf8()).object();
+    details.standard = object.value(QStringLiteral("standard")).toString();
+    details.testPiece = object.value(QStringLiteral("testPiece")).toString();
+    details.order = object.value(QStringLiteral("order")).toString();
+    details.operatorName = object.value(QStringLiteral("operator")).toString();
+    details.notes = object.value(QStringLiteral("notes")).toString();
+    if (object.contains(QStringLiteral("temperature")))
+        details.temperature = object.value(QStringLiteral("temperature")).toDouble();
+    return details;
 }
 
 } // namespace
@@ -392,7 +423,8 @@ bool MeasureArchive::createOrConvert()
                                     "device_path TEXT NOT NULL, group_number INTEGER NOT NULL, "
                                     "record_count INTEGER NOT NULL, scales TEXT NOT NULL, "
                                     "avg_min DOUBLE PRECISION NOT NULL, avg_max DOUBLE PRECISION NOT NULL, "
-                                    "content_hash TEXT NOT NULL UNIQUE, materials TEXT NOT NULL DEFAULT '')")
+                                    "content_hash TEXT NOT NULL UNIQUE, materials TEXT NOT NULL DEFAULT '', "
+                                    "details TEXT NOT NULL DEFAULT '', limits TEXT NOT NULL DEFAULT '')")
                          .arg(QLatin1String(dialect.idColumn))) &&
                 exec(QStringLiteral("CREATE TABLE records (download_id BIGINT NOT NULL, "
                                     "position INTEGER NOT NULL, material INTEGER NOT NULL, unit INTEGER NOT NULL, "
@@ -405,7 +437,8 @@ bool MeasureArchive::createOrConvert()
                 exec(QStringLiteral("CREATE INDEX downloads_by_time ON downloads (downloaded_at)")) &&
                 exec(QStringLiteral("INSERT INTO archive_schema (version) VALUES (%1)").arg(kSchemaVersion));
     } else if (bDone && nSchema < kSchemaVersion) {
-        bDone = convertToCalendarDates();
+        bDone = (nSchema >= 2 || convertToCalendarDates()) && addDetailColumns() &&
+                exec(QStringLiteral("UPDATE archive_schema SET version = %1").arg(kSchemaVersion));
     }
     if (bDone && commit()) {
         nSchema = kSchemaVersion;
@@ -465,7 +498,14 @@ bool MeasureArchive::convertToCalendarDates()
                 return false;
         }
     }
-    return exec(QStringLiteral("UPDATE archive_schema SET version = %1").arg(kSchemaVersion));
+    return true;
+}
+
+// Format 3: every download so far without details and limits.
+bool MeasureArchive::addDetailColumns()
+{
+    return exec(QStringLiteral("ALTER TABLE downloads ADD COLUMN details TEXT NOT NULL DEFAULT ''")) &&
+           exec(QStringLiteral("ALTER TABLE downloads ADD COLUMN limits TEXT NOT NULL DEFAULT ''"));
 }
 
 bool MeasureArchive::exec(QSqlQuery& query)
@@ -595,8 +635,9 @@ bool MeasureArchive::insertRecords(qint64 nId, const MeasureRecord* pRecords, in
 QString MeasureArchive::downloadColumns() const
 {
     return QStringLiteral("SELECT id, downloaded_at, device_path, group_number, record_count, scales, avg_min, "
-                          "avg_max, %1 FROM downloads")
-        .arg(nSchema >= 2 ? QStringLiteral("materials") : QStringLiteral("''"));
+                          "avg_max, %1, %2 FROM downloads")
+        .arg(nSchema >= 2 ? QStringLiteral("materials") : QStringLiteral("''"),
+             nSchema >= 3 ? QStringLiteral("details, limits") : QStringLiteral("'', ''"));
 }
 
 bool MeasureArchive::list(QVector<ArchivedDownload>& downloads)
@@ -635,6 +676,8 @@ ArchivedDownload MeasureArchive::downloadFromRow(const QSqlQuery& query)
         found = materialNames.insert(codes, names.join(QStringLiteral(", ")));
     }
     download.materials = *found;
+    download.details = detailsFromText(query.value(9).toString());
+    download.limits = query.value(10).toString();
     return download;
 }
 
@@ -699,6 +742,24 @@ bool MeasureArchive::loadRecords(qint64 nId, int nCount, OwnedGroup& group)
     }
     group = std::move(loaded);
     return true;
+}
+
+bool MeasureArchive::setDetails(qint64 nId, const TestDetails& details, const QString& limits)
+{
+    if (!bOpen || bReadOnly)
+        return false;
+    QSqlQuery update(database());
+    update.prepare(QStringLiteral("UPDATE downloads SET details = ?, limits = ? WHERE id = ?"));
+    // An empty text, not NULL: the columns hold text.
+    for (const QString& text : {detailsText(details), limits})
+        update.addBindValue(text.isNull() ? QStringLiteral("") : text);
+    update.addBindValue(nId);
+    return exec(update);
+}
+
+qint64 MeasureArchive::idOfGroup(int nGroupNumber, const MeasureRecord* pRecords, int nCount)
+{
+    return bOpen ? downloadWithHash(groupContentHash(nGroupNumber, pRecords, nCount)) : -1;
 }
 
 bool MeasureArchive::remove(qint64 nId)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiveLocation.h"
+#include "TestDetails.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -24,6 +25,8 @@ struct ArchivedDownload
     QString materials;       // the material names of its records, in the program's language
     double fAvgMin = 0;      // range of the records' averages
     double fAvgMax = 0;
+    TestDetails details;  // as entered for it, or none
+    QString limits;       // the tolerance limits in force for it, as ToleranceLimits writes them
 };
 
 // The measurement archive: every downloaded group with all fields of its records, values in
@@ -42,8 +45,9 @@ public:
     enum class Mode { ReadOnly, ReadWrite };
 
     // The archive format this program writes; older archives are converted when opened for
-    // writing, newer ones refused before anything is written. 2: records keep calendar dates.
-    static constexpr int kSchemaVersion = 2;
+    // writing, newer ones refused before anything is written. 2: records keep calendar dates;
+    // 3: downloads keep their test details and the limits in force.
+    static constexpr int kSchemaVersion = 3;
     // How long a writer waits for another one to finish its transaction.
     static constexpr int kBusyTimeoutMs = 10000;
 
@@ -68,6 +72,10 @@ public:
     // The records of one download exactly as they were stored, and what the list shows of it.
     bool load(qint64 nId, OwnedGroup& group, ArchivedDownload* pDownload = nullptr);
     bool remove(qint64 nId);
+    // Keeps the test details of a download and the limits in force for it, in place of those before.
+    bool setDetails(qint64 nId, const TestDetails& details, const QString& limits);
+    // The id of the download that holds this group, 0 when none does, -1 on failure.
+    qint64 idOfGroup(int nGroupNumber, const MeasureRecord* pRecords, int nCount);
 
 private:
     bool openConnection();
@@ -76,6 +84,7 @@ private:
     int schemaVersion();
     bool createOrConvert();
     bool convertToCalendarDates();
+    bool addDetailColumns();
     bool begin();
     bool commit();
     void rollback();

@@ -2,9 +2,13 @@
 
 #include "MeasureRecord.h"
 #include "ScreenFit.h"
+#include "Statistics.h"
 #include "ValueTexts.h"
+#include "Verdict.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLine>
 #include <QPageSetupDialog>
@@ -32,9 +36,14 @@ constexpr int kSmallestCellPointSize = 10;
 const QString kFontFamily = QStringLiteral("Tahoma");
 constexpr int kCellFlags = Qt::AlignLeft | Qt::AlignTop;
 
+QString labelled(const QString& name, const QString& value)
+{
+    return QStringLiteral("%1: %2").arg(name, value);
+}
+
 QString labelText(unsigned nHeading, const QString& value)
 {
-    return QStringLiteral("%1: %2").arg(HeadingText(nHeading, QString()), value);
+    return labelled(HeadingText(nHeading, QString()), value);
 }
 
 } // namespace
@@ -48,21 +57,31 @@ struct MyPrint::Cell
     int nLines = 1;
 };
 
-// One record's block as it is painted: the title, three rows of three label cells, each row as
-// high as its cell with the most lines, and the values, broken after a comma where the next
-// value would pass the content width. With one line everywhere it is 32 mm high.
+// A block as it is painted: the title over a rule, rows of label cells (three in the thirds of
+// the content width, or one across it), each row as high as its cell with the most lines, and
+// for a record the values, broken after a comma where the next value would pass the content
+// width. A record's block with one line everywhere is 32 mm high, 38 mm with its quality line.
 struct MyPrint::Block
 {
     Cell title;
-    Cell rows[3][3];
+    QVector<QVector<Cell>> rows;
     QString values;
-    int nValueLines = 1;
+    int nValueLines = 0;  // no values box without
 
-    int rowLines(int nRow) const
+    static int rowLines(const QVector<Cell>& row)
     {
-        return std::max({rows[nRow][0].nLines, rows[nRow][1].nLines, rows[nRow][2].nLines});
+        int nLines = 1;
+        for (const Cell& cell : row)
+            nLines = std::max(nLines, cell.nLines);
+        return nLines;
     }
-    double valuesOffset() const { return kLineHeight * (1 + rowLines(0) + rowLines(1) + rowLines(2)); }
+    double valuesOffset() const
+    {
+        double dOffset = kLineHeight;
+        for (const QVector<Cell>& row : rows)
+            dOffset += kLineHeight * rowLines(row);
+        return dOffset;
+    }
     double height() const { return valuesOffset() + kLineHeight * nValueLines + kBlockFoot; }
 };
 
@@ -103,6 +122,12 @@ void MyPrint::setupPrinter(QPrinter* p)
     pPrinter->setOutputFileName(QStringLiteral("output.pdf"));
     pPrinter->setDocName(QStringLiteral("setDocName.pdf"));
     pPrinter->setOutputFormat(QPrinter::NativeFormat);
+}
+
+void MyPrint::setQuality(const TestDetails& newDetails, const ToleranceLimits& newLimits)
+{
+    details = newDetails;
+    limits = newLimits;
 }
 
 void MyPrint::slotPrint(QPrinter* p)
@@ -151,14 +176,38 @@ QRectF MyPrint::toDevice(const QRectF& rcMm) const
 
 void MyPrint::paintReport()
 {
+    paintReport(pPrinter);
+}
+
+bool MyPrint::saveReportPdf(const QString& fileName)
+{
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    if (pPrinter)
+        pdf.setPageLayout(pPrinter->pageLayout());
+    pdf.setFullPage(true);
+    pdf.setDocName(tr("Hardness Test Report"));
+    // Written beside the target and put in its place only once it is complete.
+    const QString partName = fileName + QStringLiteral(".part");
+    QFile::remove(partName);
+    pdf.setOutputFileName(partName);
+    const bool bWritten = paintReport(&pdf) && QFileInfo(partName).size() > 0
+                          && (!QFile::exists(fileName) || QFile::remove(fileName)) && QFile::rename(partName, fileName);
+    QFile::remove(partName);  // there only when something failed
+    return bWritten;
+}
+
+bool MyPrint::paintReport(QPrinter* printer)
+{
     QPainter painter;
     // A printer that cannot be painted on (PDF output without a file name) gives no pages.
-    if (!painter.begin(pPrinter))
-        return;
+    if (!painter.begin(printer))
+        return false;
 
     // The paper as the printer feeds it: a landscape page is laid out landscape.
-    const QRectF rcPaper = pPrinter->pageLayout().fullRect(QPageLayout::Millimeter);
-    dDotsPerMm = pPrinter->resolution() / 25.4;
+    pPainted = printer;
+    const QRectF rcPaper = printer->pageLayout().fullRect(QPageLayout::Millimeter);
+    dDotsPerMm = printer->resolution() / 25.4;
     rcContent = rcPaper.adjusted(kMargin, kMargin, -kMargin, -kMargin);
 
     double dTop = rcContent.top();
@@ -167,7 +216,7 @@ void MyPrint::paintReport()
     drawPrintDate(&painter, QRectF(rcContent.left(), dTop, rcContent.width(), kDateHeight));
     dTop += kDateHeight;
     drawRecords(&painter, &dTop);
-    painter.end();
+    return painter.end();
 }
 
 void MyPrint::drawTitle(QPainter* painter, const QRectF& rcTitle)
@@ -197,11 +246,16 @@ void MyPrint::drawRecords(QPainter* painter, double* pTop)
     painter->setFont(font);
     drawPageNumber(painter, QStringLiteral("-- 1 --"));
     int nNextPage = 2;
+    if (hasQuality()) {
+        const Block block = layoutDetails(font);
+        drawBlock(painter, block, *pTop);
+        *pTop += block.height();
+    }
 
     for (int i = 0; i < CurrentGroup.nCount; ++i) {
         const Block block = layoutBlock(font, CurrentGroup.pRecords[i], i + 1);
         if (*pTop + block.height() > rcContent.bottom()) {
-            pPrinter->newPage();
+            pPainted->newPage();
             drawPageNumber(painter, QStringLiteral("-- %1 --").arg(nNextPage++));
             *pTop = rcContent.top();
         }
@@ -210,16 +264,16 @@ void MyPrint::drawRecords(QPainter* painter, double* pTop)
     }
 }
 
-MyPrint::Cell MyPrint::layoutCell(const QFont& font, const QString& text) const
+MyPrint::Cell MyPrint::layoutCell(const QFont& font, const QString& text, int nColumns) const
 {
     // A gap before the next column keeps the texts of neighbouring cells apart.
-    const double dWidth = (rcContent.width() / 3.0 - kCellGap) * dDotsPerMm;
+    const double dWidth = (rcContent.width() / nColumns - kCellGap) * dDotsPerMm;
     Cell cell{text};
     QFont sized = font;
     for (;; --cell.nPointSize) {
         sized.setPointSize(cell.nPointSize);
-        const QFontMetricsF metrics(sized, pPrinter);
-        if (metrics.horizontalAdvance(text) <= dWidth)
+        const QFontMetricsF metrics(sized, pPainted);
+        if (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= dWidth)
             return cell;
         if (cell.nPointSize == kSmallestCellPointSize) {
             const QRectF wrapped = metrics.boundingRect(QRectF(0, 0, dWidth, 1e6), kCellFlags | Qt::TextWordWrap, text);
@@ -241,11 +295,13 @@ MyPrint::Block MyPrint::layoutBlock(const QFont& font, const MeasureRecord& rec,
         {labelText(7, FormatValue(rec.fMax)), labelText(6, FormatValue(rec.fMin)),
          labelText(8, FormatValue(rec.fAvg))},
     };
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 3; ++column)
-            block.rows[row][column] = layoutCell(font, texts[row][column]);
+    for (const auto& row : texts)
+        block.rows.append({layoutCell(font, row[0]), layoutCell(font, row[1]), layoutCell(font, row[2])});
+    if (hasQuality())
+        block.rows.append({layoutCell(font, qualityText(rec), 1)});
 
-    const QFontMetricsF metrics(font, pPrinter);
+    block.nValueLines = 1;
+    const QFontMetricsF metrics(font, pPainted);
     const double dWidth = rcContent.width() * dDotsPerMm;
     QString line;
     for (int j = 0; j < rec.nTimes; ++j) {
@@ -263,33 +319,79 @@ MyPrint::Block MyPrint::layoutBlock(const QFont& font, const MeasureRecord& rec,
     return block;
 }
 
+MyPrint::Block MyPrint::layoutDetails(const QFont& font) const
+{
+    Block block;
+    block.title = layoutCell(font, tr("Test details"));
+    const auto given = [](const QString& text) { return text.isEmpty() ? QStringLiteral("\u2013") : text; };
+    if (!details.isEmpty()) {
+        const QString temperature =
+            details.temperature ? FormatValue(*details.temperature) + QStringLiteral(" \u00B0C") : QString();
+        block.rows.append({layoutCell(font, labelled(tr("Standard"), given(details.standard))),
+                           layoutCell(font, labelled(tr("Test piece / part"), given(details.testPiece))),
+                           layoutCell(font, labelled(tr("Order / batch"), given(details.order)))});
+        block.rows.append({layoutCell(font, labelled(tr("Operator"), given(details.operatorName))),
+                           layoutCell(font, labelled(tr("Test temperature"), given(temperature))), Cell()});
+        if (!details.notes.isEmpty())
+            block.rows.append({layoutCell(font, labelled(tr("Notes"), details.notes), 1)});
+    }
+    if (!limits.isEmpty()) {
+        QStringList texts;
+        for (const ToleranceLimit& limit : limits.all())
+            texts << (limit.nUnit == ToleranceLimit::kAnyScale ? tr("%1 (any scale)").arg(limit.text()) : limit.text());
+        block.rows.append({layoutCell(font, labelled(tr("Limits"), texts.join(QStringLiteral(", "))), 1)});
+        const GroupVerdict verdict = JudgeGroup(CurrentGroup.pRecords, CurrentGroup.nCount, limits);
+        QString text = verdict.text();
+        if (verdict.nJudged > 0)
+            text = (verdict.rejected() ? tr("REJECTED, %1") : tr("ACCEPTED, %1")).arg(text);
+        block.rows.append({layoutCell(font, labelled(tr("Group verdict"), text), 1)});
+    }
+    return block;
+}
+
+QString MyPrint::qualityText(const MeasureRecord& rec) const
+{
+    const SeriesStats stats = StatsOfRecord(rec);
+    QStringList parts{labelled(tr("s"), SdText(stats.sd)), labelled(tr("Range"), RangeText(stats)),
+                      labelled(tr("CV"), CvText(stats.cv))};
+    const RecordVerdict verdict = JudgeRecord(rec, limits);
+    if (verdict.bJudged) {
+        const QString text = verdict.bPass ? tr("Verdict: PASS, mean within %1, single values outside: %2")
+                                           : tr("Verdict: FAIL, mean outside %1, single values outside: %2");
+        parts << text.arg(verdict.limit.text()).arg(verdict.nOutside);
+    }
+    return parts.join(QStringLiteral("   "));
+}
+
 void MyPrint::drawBlock(QPainter* painter, const Block& block, double dTop)
 {
     const QFont font = painter->font();
-    const double dColumnWidth = rcContent.width() / 3.0;
-    const auto drawCell = [&](const Cell& cell, int nColumn, double dCellTop, int nLines) {
+    const auto drawCell = [&](const Cell& cell, int nColumn, int nColumns, double dCellTop, int nLines) {
         QFont sized = font;
         sized.setPointSize(cell.nPointSize);
         painter->setFont(sized);
+        const double dColumnWidth = rcContent.width() / nColumns;
         const QRectF box(rcContent.left() + nColumn * dColumnWidth, dCellTop, dColumnWidth - kCellGap,
                          kLineHeight * nLines);
         painter->drawText(toDevice(box), cell.nLines > 1 ? kCellFlags | Qt::TextWordWrap : kCellFlags, cell.text);
     };
 
-    drawCell(block.title, 0, dTop, 1);
+    drawCell(block.title, 0, 3, dTop, 1);
     const int nRuleY = int((dTop + kRuleOffset) * dDotsPerMm);
     const QLine rule(int(rcContent.left() * dDotsPerMm), nRuleY,
                      int((rcContent.left() + rcContent.width()) * dDotsPerMm), nRuleY);
     painter->drawLines(&rule, 1);
 
     double dRowTop = dTop + kLineHeight;
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column)
-            drawCell(block.rows[row][column], column, dRowTop, block.rowLines(row));
-        dRowTop += kLineHeight * block.rowLines(row);
+    for (const QVector<Cell>& row : block.rows) {
+        for (int column = 0; column < row.size(); ++column)
+            drawCell(row[column], column, row.size(), dRowTop, Block::rowLines(row));
+        dRowTop += kLineHeight * Block::rowLines(row);
     }
 
     painter->setFont(font);
+    if (block.nValueLines == 0)
+        return;
     const QRectF valuesBox(rcContent.left(), dTop + block.valuesOffset(), rcContent.width(),
                            std::max(kValuesHeight, kLineHeight * block.nValueLines));
     painter->drawText(toDevice(valuesBox), kCellFlags, block.values);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "TestDetails.h"
+#include "ToleranceLimits.h"
+
 #include <QObject>
 #include <QRectF>
 
@@ -11,7 +14,9 @@ struct MeasureRecord;
 
 // Prints the "Hardness Test Report" of the loaded group. One printer is held for the whole
 // run, so the choices made in the print and page set-up dialogs carry over to the next print.
-// All layout arithmetic is in millimetres from the paper's top-left corner.
+// All layout arithmetic is in millimetres from the paper's top-left corner. With test details or
+// tolerance limits the report also carries a details block on page 1 and, per record, a line
+// with its spread and verdict; without either it is the plain report.
 class MyPrint : public QObject
 {
     Q_OBJECT
@@ -26,8 +31,14 @@ public:
     // "output.pdf", native output. A foreign p becomes owned by this object.
     void setupPrinter(QPrinter* p);
 
+    // What the report says about the test, and the limits its records are judged by.
+    void setQuality(const TestDetails& newDetails, const ToleranceLimits& newLimits);
+
     // Paints the whole report onto the held printer.
     void paintReport();
+    // Writes the report into a PDF file on the held printer's paper; on failure a file already
+    // there stays as it was.
+    bool saveReportPdf(const QString& fileName);
     void drawTitle(QPainter* painter, const QRectF& rcTitle);
     void drawPrintDate(QPainter* painter, const QRectF& rcDate);
     // Paints every record of the loaded group from *pTop on, breaking and numbering pages.
@@ -47,16 +58,27 @@ private:
     struct Cell;
     struct Block;
 
+    bool hasQuality() const { return !details.isEmpty() || !limits.isEmpty(); }
+    // False when the printer could not be painted on, or the document not finished.
+    bool paintReport(QPrinter* printer);
     QRectF toDevice(const QRectF& rcMm) const;
     void drawPageNumber(QPainter* painter, const QString& text);
     // Fits the texts of a record's block to the page: the font of each label cell, the lines of
     // each row and of the values, and so the block's height.
     Block layoutBlock(const QFont& font, const MeasureRecord& rec, int nNumber) const;
-    Cell layoutCell(const QFont& font, const QString& text) const;
+    // The details, the limits and the group's verdict.
+    Block layoutDetails(const QFont& font) const;
+    // nColumns: how many cells share the content width.
+    Cell layoutCell(const QFont& font, const QString& text, int nColumns = 3) const;
+    // A record's s, range, CV and verdict.
+    QString qualityText(const MeasureRecord& rec) const;
     void drawBlock(QPainter* painter, const Block& block, double dTop);
 
     QRectF rcContent;
     double dDotsPerMm = 0.0;
+    QPrinter* pPainted = nullptr;  // the printer of the paint under way
+    TestDetails details;
+    ToleranceLimits limits;
     QPrinter* pPrinter = nullptr;
     QPrintDialog* pPrintDialog = nullptr;
     QPageSetupDialog* pPageSetupDialog = nullptr;

@@ -1,6 +1,7 @@
 #include "Statistics.h"
 
 #include "MeasureRecord.h"
+#include "ValueTexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,4 +54,25 @@ GroupStats StatsOfGroup(const MeasureRecord* pRecords, int nCount)
     if (!group.bMixedScales)
         group.means = StatsOfSeries(means.data(), int(means.size()));
     return group;
+}
+
+namespace {
+
+const QString kNone = QStringLiteral("\u2013");
+
+} // namespace
+
+QString SdText(const std::optional<double>& sd)
+{
+    return sd ? QString::number(*sd, 'g', 3) : kNone;
+}
+
+QString CvText(const std::optional<double>& cv)
+{
+    return cv ? QStringLiteral("%1 %").arg(*cv, 0, 'f', 2) : kNone;
+}
+
+QString RangeText(const SeriesStats& stats)
+{
+    return stats.nCount > 0 ? FormatValue(stats.dRange) : kNone;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
 struct MeasureRecord;
@@ -31,3 +33,8 @@ struct GroupStats
 };
 
 GroupStats StatsOfGroup(const MeasureRecord* pRecords, int nCount);
+
+// s, CV and range as the window and the report show them ("1.23", "0.45 %"), a dash where there are none.
+QString SdText(const std::optional<double>& sd);
+QString CvText(const std::optional<double>& cv);
+QString RangeText(const SeriesStats& stats);

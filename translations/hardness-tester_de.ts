@@ -47,6 +47,18 @@
         <source>No. %1, %2, %3</source>
         <translation>Nr. %1, %2, %3</translation>
     </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>Untere Grenze %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>Obere Grenze %1</translation>
+    </message>
+    <message>
+        <source>Mean %1</source>
+        <translation>Mittelwert %1</translation>
+    </message>
 </context>
 <context>
     <name>CTableResult</name>
@@ -172,6 +184,10 @@
         <source>Looking for the instrument...</source>
         <translation>Suche nach dem Gerät...</translation>
     </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>Der Bericht konnte nicht als %1 gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>MyArchiveMenu</name>
@@ -194,6 +210,14 @@
     <message>
         <source>&amp;History...</source>
         <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>Test &amp;details...</source>
+        <translation>&amp;Prüfangaben...</translation>
+    </message>
+    <message>
+        <source>Test details not archived: %1</source>
+        <translation>Prüfangaben nicht archiviert: %1</translation>
     </message>
 </context>
 <context>
@@ -247,10 +271,6 @@
         <translation>Gerät</translation>
     </message>
     <message>
-        <source>Group, date, scale, material or device</source>
-        <translation>Gruppe, Datum, Skala, Werkstoff oder Gerät</translation>
-    </message>
-    <message>
         <source>From date</source>
         <translation>Datum von</translation>
     </message>
@@ -296,6 +316,14 @@
             <numerusform>%n Download aus dem Archiv löschen?</numerusform>
             <numerusform>%n Downloads aus dem Archiv löschen?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material, device or test details</source>
+        <translation>Gruppe, Datum, Skala, Werkstoff, Gerät oder Prüfangaben</translation>
+    </message>
+    <message>
+        <source>Test details...</source>
+        <translation>Prüfangaben...</translation>
     </message>
 </context>
 <context>
@@ -362,6 +390,74 @@
     <message>
         <source>No. %1</source>
         <translation>Nr. %1</translation>
+    </message>
+    <message>
+        <source>Test details</source>
+        <translation>Prüfangaben</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>Prüfstück / Teil</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>Auftrag / Charge</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Prüfer</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Prüftemperatur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>%1 (any scale)</source>
+        <translation>%1 (jede Skala)</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Grenzwerte</translation>
+    </message>
+    <message>
+        <source>REJECTED, %1</source>
+        <translation>ABGELEHNT, %1</translation>
+    </message>
+    <message>
+        <source>ACCEPTED, %1</source>
+        <translation>ANGENOMMEN, %1</translation>
+    </message>
+    <message>
+        <source>Group verdict</source>
+        <translation>Ergebnis der Gruppe</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Spanne</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>VK</translation>
+    </message>
+    <message>
+        <source>Verdict: PASS, mean within %1, single values outside: %2</source>
+        <translation>Ergebnis: BESTANDEN, Mittelwert innerhalb %1, Einzelwerte außerhalb: %2</translation>
+    </message>
+    <message>
+        <source>Verdict: FAIL, mean outside %1, single values outside: %2</source>
+        <translation>Ergebnis: NICHT BESTANDEN, Mittelwert außerhalb %1, Einzelwerte außerhalb: %2</translation>
     </message>
 </context>
 <context>
@@ -437,6 +533,49 @@
     <message>
         <source>CV</source>
         <translation>VK</translation>
+    </message>
+</context>
+<context>
+    <name>MyTestDetailsDialog</name>
+    <message>
+        <source>Test details</source>
+        <translation>Prüfangaben</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>Prüfstück / Teil</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>Auftrag / Charge</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Prüfer</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Prüftemperatur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Deviations from the standard, anything that may have affected the result</source>
+        <translation>Abweichungen von der Norm, alles, was das Ergebnis beeinflusst haben kann</translation>
+    </message>
+    <message>
+        <source>A report gives the temperature when it is outside 10-35 °C.</source>
+        <translation>Ein Bericht nennt die Temperatur, wenn sie außerhalb von 10-35 °C liegt.</translation>
     </message>
 </context>
 <context>
@@ -563,6 +702,10 @@
     <message>
         <source>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;The desktop companion program of the portable hardness tester: download, view, save, print and archive its measurements.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (running on Qt %3) and Qwt %4.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later. Qt is used under the GNU LGPL 3, Qwt under the Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archive: %5&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;Das Begleitprogramm zum tragbaren Härteprüfgerät: Messungen laden, ansehen, speichern, drucken und archivieren.&lt;/p&gt;&lt;p&gt;Erstellt mit Qt %2 (läuft mit Qt %3) und Qwt %4.&lt;/p&gt;&lt;p&gt;Lizenz: GNU General Public License, Version 3 oder später. Qt wird unter der GNU LGPL 3 verwendet, Qwt unter der Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archiv: %5&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Save &amp;report as PDF...</source>
+        <translation>Berich&amp;t als PDF speichern...</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>No. %1, %2, %3</source>
         <translation>Núm. %1, %2, %3</translation>
     </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>Límite inferior %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>Límite superior %1</translation>
+    </message>
+    <message>
+        <source>Mean %1</source>
+        <translation>Media %1</translation>
+    </message>
 </context>
 <context>
     <name>CTableResult</name>
@@ -172,6 +184,10 @@
         <source>Looking for the instrument...</source>
         <translation>Buscando el instrumento...</translation>
     </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>No se pudo guardar el informe como %1.</translation>
+    </message>
 </context>
 <context>
     <name>MyArchiveMenu</name>
@@ -194,6 +210,14 @@
     <message>
         <source>&amp;History...</source>
         <translation>&amp;Historial...</translation>
+    </message>
+    <message>
+        <source>Test &amp;details...</source>
+        <translation>&amp;Datos del ensayo...</translation>
+    </message>
+    <message>
+        <source>Test details not archived: %1</source>
+        <translation>Datos del ensayo no archivados: %1</translation>
     </message>
 </context>
 <context>
@@ -247,10 +271,6 @@
         <translation>Dispositivo</translation>
     </message>
     <message>
-        <source>Group, date, scale, material or device</source>
-        <translation>Grupo, fecha, escala, material o dispositivo</translation>
-    </message>
-    <message>
         <source>From date</source>
         <translation>Fecha desde</translation>
     </message>
@@ -296,6 +316,14 @@
             <numerusform>¿Eliminar %n descarga del archivo?</numerusform>
             <numerusform>¿Eliminar %n descargas del archivo?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material, device or test details</source>
+        <translation>Grupo, fecha, escala, material, dispositivo o datos del ensayo</translation>
+    </message>
+    <message>
+        <source>Test details...</source>
+        <translation>Datos del ensayo...</translation>
     </message>
 </context>
 <context>
@@ -362,6 +390,74 @@
     <message>
         <source>No. %1</source>
         <translation>Núm. %1</translation>
+    </message>
+    <message>
+        <source>Test details</source>
+        <translation>Datos del ensayo</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norma</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>Probeta / pieza</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>Pedido / lote</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Temperatura de ensayo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>%1 (any scale)</source>
+        <translation>%1 (cualquier escala)</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Límites</translation>
+    </message>
+    <message>
+        <source>REJECTED, %1</source>
+        <translation>RECHAZADO, %1</translation>
+    </message>
+    <message>
+        <source>ACCEPTED, %1</source>
+        <translation>ACEPTADO, %1</translation>
+    </message>
+    <message>
+        <source>Group verdict</source>
+        <translation>Dictamen del grupo</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>Verdict: PASS, mean within %1, single values outside: %2</source>
+        <translation>Dictamen: APTO, media dentro de %1, valores fuera: %2</translation>
+    </message>
+    <message>
+        <source>Verdict: FAIL, mean outside %1, single values outside: %2</source>
+        <translation>Dictamen: NO APTO, media fuera de %1, valores fuera: %2</translation>
     </message>
 </context>
 <context>
@@ -437,6 +533,49 @@
     <message>
         <source>CV</source>
         <translation>CV</translation>
+    </message>
+</context>
+<context>
+    <name>MyTestDetailsDialog</name>
+    <message>
+        <source>Test details</source>
+        <translation>Datos del ensayo</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norma</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>Probeta / pieza</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>Pedido / lote</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>sin indicar</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Temperatura de ensayo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Deviations from the standard, anything that may have affected the result</source>
+        <translation>Desviaciones de la norma, todo lo que pueda haber influido en el resultado</translation>
+    </message>
+    <message>
+        <source>A report gives the temperature when it is outside 10-35 °C.</source>
+        <translation>Un informe indica la temperatura cuando está fuera de 10-35 °C.</translation>
     </message>
 </context>
 <context>
@@ -563,6 +702,10 @@
     <message>
         <source>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;The desktop companion program of the portable hardness tester: download, view, save, print and archive its measurements.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (running on Qt %3) and Qwt %4.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later. Qt is used under the GNU LGPL 3, Qwt under the Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archive: %5&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;El programa de escritorio del durómetro portátil: descargar, ver, guardar, imprimir y archivar sus mediciones.&lt;/p&gt;&lt;p&gt;Compilado con Qt %2 (en ejecución con Qt %3) y Qwt %4.&lt;/p&gt;&lt;p&gt;Licencia: GNU General Public License, versión 3 o posterior. Qt se usa bajo la GNU LGPL 3, Qwt bajo la Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archivo: %5&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Save &amp;report as PDF...</source>
+        <translation>Guardar i&amp;nforme como PDF...</translation>
     </message>
 </context>
 <context>

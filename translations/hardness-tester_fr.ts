@@ -47,6 +47,18 @@
         <source>No. %1, %2, %3</source>
         <translation>N° %1, %2, %3</translation>
     </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>Limite inférieure %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>Limite supérieure %1</translation>
+    </message>
+    <message>
+        <source>Mean %1</source>
+        <translation>Moyenne %1</translation>
+    </message>
 </context>
 <context>
     <name>CTableResult</name>
@@ -172,6 +184,10 @@
         <source>Looking for the instrument...</source>
         <translation>Recherche de l’appareil...</translation>
     </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>Le rapport n’a pas pu être enregistré sous %1.</translation>
+    </message>
 </context>
 <context>
     <name>MyArchiveMenu</name>
@@ -194,6 +210,14 @@
     <message>
         <source>&amp;History...</source>
         <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>Test &amp;details...</source>
+        <translation>&amp;Détails de l’essai...</translation>
+    </message>
+    <message>
+        <source>Test details not archived: %1</source>
+        <translation>Détails de l’essai non archivés : %1</translation>
     </message>
 </context>
 <context>
@@ -247,10 +271,6 @@
         <translation>Appareil</translation>
     </message>
     <message>
-        <source>Group, date, scale, material or device</source>
-        <translation>Groupe, date, échelle, matériau ou appareil</translation>
-    </message>
-    <message>
         <source>From date</source>
         <translation>Date de début</translation>
     </message>
@@ -296,6 +316,14 @@
             <numerusform>Supprimer %n téléchargement des archives ?</numerusform>
             <numerusform>Supprimer %n téléchargements des archives ?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material, device or test details</source>
+        <translation>Groupe, date, échelle, matériau, appareil ou détails de l’essai</translation>
+    </message>
+    <message>
+        <source>Test details...</source>
+        <translation>Détails de l’essai...</translation>
     </message>
 </context>
 <context>
@@ -362,6 +390,74 @@
     <message>
         <source>No. %1</source>
         <translation>N° %1</translation>
+    </message>
+    <message>
+        <source>Test details</source>
+        <translation>Détails de l’essai</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norme</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>Éprouvette / pièce</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>Commande / lot</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Température d’essai</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>%1 (any scale)</source>
+        <translation>%1 (toute échelle)</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>REJECTED, %1</source>
+        <translation>REFUSÉ, %1</translation>
+    </message>
+    <message>
+        <source>ACCEPTED, %1</source>
+        <translation>ACCEPTÉ, %1</translation>
+    </message>
+    <message>
+        <source>Group verdict</source>
+        <translation>Verdict du groupe</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Étendue</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>Verdict: PASS, mean within %1, single values outside: %2</source>
+        <translation>Verdict : CONFORME, moyenne dans %1, valeurs hors limites : %2</translation>
+    </message>
+    <message>
+        <source>Verdict: FAIL, mean outside %1, single values outside: %2</source>
+        <translation>Verdict : NON CONFORME, moyenne hors de %1, valeurs hors limites : %2</translation>
     </message>
 </context>
 <context>
@@ -437,6 +533,49 @@
     <message>
         <source>CV</source>
         <translation>CV</translation>
+    </message>
+</context>
+<context>
+    <name>MyTestDetailsDialog</name>
+    <message>
+        <source>Test details</source>
+        <translation>Détails de l’essai</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norme</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>Éprouvette / pièce</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>Commande / lot</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non indiquée</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Température d’essai</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Deviations from the standard, anything that may have affected the result</source>
+        <translation>Écarts par rapport à la norme, tout ce qui a pu influencer le résultat</translation>
+    </message>
+    <message>
+        <source>A report gives the temperature when it is outside 10-35 °C.</source>
+        <translation>Un rapport indique la température lorsqu’elle est hors de 10-35 °C.</translation>
     </message>
 </context>
 <context>
@@ -563,6 +702,10 @@
     <message>
         <source>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;The desktop companion program of the portable hardness tester: download, view, save, print and archive its measurements.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (running on Qt %3) and Qwt %4.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later. Qt is used under the GNU LGPL 3, Qwt under the Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archive: %5&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;Le programme compagnon du duromètre portable : télécharger, consulter, enregistrer, imprimer et archiver ses mesures.&lt;/p&gt;&lt;p&gt;Compilé avec Qt %2 (exécuté avec Qt %3) et Qwt %4.&lt;/p&gt;&lt;p&gt;Licence : GNU General Public License, version 3 ou ultérieure. Qt est utilisé sous la GNU LGPL 3, Qwt sous la Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archives : %5&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Save &amp;report as PDF...</source>
+        <translation>Enregistrer le &amp;rapport en PDF...</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,18 @@
         <source>No. %1, %2, %3</source>
         <translation>序号 %1, %2, %3</translation>
     </message>
+    <message>
+        <source>Lower limit %1</source>
+        <translation>下限 %1</translation>
+    </message>
+    <message>
+        <source>Upper limit %1</source>
+        <translation>上限 %1</translation>
+    </message>
+    <message>
+        <source>Mean %1</source>
+        <translation>平均值 %1</translation>
+    </message>
 </context>
 <context>
     <name>CTableResult</name>
@@ -172,6 +184,10 @@
         <source>Looking for the instrument...</source>
         <translation>正在查找仪器...</translation>
     </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>无法将报告保存为 %1。</translation>
+    </message>
 </context>
 <context>
     <name>MyArchiveMenu</name>
@@ -194,6 +210,14 @@
     <message>
         <source>&amp;History...</source>
         <translation>历史记录(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Test &amp;details...</source>
+        <translation>试验信息(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Test details not archived: %1</source>
+        <translation>试验信息未存档：%1</translation>
     </message>
 </context>
 <context>
@@ -247,10 +271,6 @@
         <translation>设备</translation>
     </message>
     <message>
-        <source>Group, date, scale, material or device</source>
-        <translation>组、日期、标尺、材料或设备</translation>
-    </message>
-    <message>
         <source>From date</source>
         <translation>起始日期</translation>
     </message>
@@ -295,6 +315,14 @@
         <translation>
             <numerusform>从存档中删除 %n 个下载？</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Group, date, scale, material, device or test details</source>
+        <translation>组、日期、标尺、材料、设备或试验信息</translation>
+    </message>
+    <message>
+        <source>Test details...</source>
+        <translation>试验信息...</translation>
     </message>
 </context>
 <context>
@@ -361,6 +389,74 @@
     <message>
         <source>No. %1</source>
         <translation>序号 %1</translation>
+    </message>
+    <message>
+        <source>Test details</source>
+        <translation>试验信息</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>试样 / 零件</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>订单 / 批次</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>试验温度</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>%1 (any scale)</source>
+        <translation>%1（所有标尺）</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限值</translation>
+    </message>
+    <message>
+        <source>REJECTED, %1</source>
+        <translation>拒收，%1</translation>
+    </message>
+    <message>
+        <source>ACCEPTED, %1</source>
+        <translation>接收，%1</translation>
+    </message>
+    <message>
+        <source>Group verdict</source>
+        <translation>组判定</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>Verdict: PASS, mean within %1, single values outside: %2</source>
+        <translation>判定：合格，平均值在 %1 内，超限单值：%2</translation>
+    </message>
+    <message>
+        <source>Verdict: FAIL, mean outside %1, single values outside: %2</source>
+        <translation>判定：不合格，平均值超出 %1，超限单值：%2</translation>
     </message>
 </context>
 <context>
@@ -436,6 +532,49 @@
     <message>
         <source>CV</source>
         <translation>变异系数</translation>
+    </message>
+</context>
+<context>
+    <name>MyTestDetailsDialog</name>
+    <message>
+        <source>Test details</source>
+        <translation>试验信息</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>试样 / 零件</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>订单 / 批次</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>未填写</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>试验温度</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Deviations from the standard, anything that may have affected the result</source>
+        <translation>与标准的偏差，以及可能影响结果的任何情况</translation>
+    </message>
+    <message>
+        <source>A report gives the temperature when it is outside 10-35 °C.</source>
+        <translation>温度超出 10-35 °C 时，报告须注明温度。</translation>
     </message>
 </context>
 <context>
@@ -562,6 +701,10 @@
     <message>
         <source>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;The desktop companion program of the portable hardness tester: download, view, save, print and archive its measurements.&lt;/p&gt;&lt;p&gt;Built with Qt %2 (running on Qt %3) and Qwt %4.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later. Qt is used under the GNU LGPL 3, Qwt under the Qwt License 1.0.&lt;/p&gt;&lt;p&gt;Archive: %5&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Hardness Tester %1&lt;/h3&gt;&lt;p&gt;便携式硬度计的桌面配套程序：下载、查看、保存、打印和存档测量数据。&lt;/p&gt;&lt;p&gt;使用 Qt %2 构建（运行于 Qt %3），Qwt %4。&lt;/p&gt;&lt;p&gt;许可证：GNU 通用公共许可证第 3 版或更高版本。Qt 依 GNU LGPL 3 使用，Qwt 依 Qwt License 1.0 使用。&lt;/p&gt;&lt;p&gt;存档：%5&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Save &amp;report as PDF...</source>
+        <translation>将报告保存为 PDF(&amp;R)...</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "CBarChart.h"
 
 #include "MeasureRecord.h"
+#include "Verdict.h"
 #include "myQwtColumnSymbol.h"
 
 #include <QFontMetricsF>
@@ -47,13 +48,21 @@ int CBarChart::setRecord(const MeasureRecord& rec)
     return rec.nTimes + 1;
 }
 
+void CBarChart::setLimit(const std::optional<ToleranceLimit>& newLimit)
+{
+    limit = newLimit;
+    itemChanged();
+}
+
 QwtColumnSymbol* CBarChart::specialSymbol(int sampleIndex, const QPointF& sample) const
 {
     // The legend asks with index -1; as a ushort that is just another palette entry.
     const bool bLabelled = sampleIndex >= 0 && sampleIndex % layout.nStride == 0;
+    // Judged as the record's verdict counts its single values; bar 0 stands for none.
+    const bool bOutside = limit && sampleIndex > 0 && !limit->accepts(RoundedAsShown(sample.y()));
     return new UserDefine::myQwtColumnSymbol(barColor(static_cast<ushort>(sampleIndex)),
                                              bLabelled ? labelText(sample.y()) : QString(), layout.nPointSize,
-                                             layout.bUpright);
+                                             layout.bUpright, bOutside);
 }
 
 void CBarChart::drawSeries(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ToleranceLimits.h"
+
 #include <QVector>
 
 #include <qwt_plot_barchart.h>
@@ -23,6 +25,8 @@ public:
 
     // Replaces the bars with the values of rec; returns the number of bars.
     int setRecord(const MeasureRecord& rec);
+    // The limits the bars are checked against; a bar outside them is outlined. None: no outlines.
+    void setLimit(const std::optional<ToleranceLimit>& newLimit);
 
     // A new symbol for every bar on every paint; the base class deletes it after drawing.
     QwtColumnSymbol* specialSymbol(int sampleIndex, const QPointF& sample) const override;
@@ -36,5 +40,6 @@ public:
 
 private:
     QVector<double> vecSamples;
+    std::optional<ToleranceLimit> limit;
     mutable LabelLayout layout;
 };

@@ -1,6 +1,7 @@
 #include "CBarChartPlot.h"
 
 #include "MeasureRecord.h"
+#include "Statistics.h"
 #include "ValueTexts.h"
 
 #include <QFile>
@@ -12,8 +13,10 @@
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_grid.h>
 #include <qwt_plot_layout.h>
+#include <qwt_plot_marker.h>
 #include <qwt_plot_renderer.h>
 #include <qwt_scale_draw.h>
+#include <qwt_scale_engine.h>
 #include <qwt_scale_widget.h>
 
 #include <algorithm>
@@ -72,6 +75,22 @@ CBarChartPlot::CBarChartPlot(QWidget* parent)
     setAxisScaleDraw(QwtPlot::xBottom, new ValueScaleDraw);
     setAxisScaleDraw(QwtPlot::yLeft, new ValueScaleDraw);
     setAxisScale(QwtPlot::xBottom, 0, kEmptyAxisEnd, 0);
+
+    // Dark red dashes for the limits, a solid dark blue line for the mean: told apart by the dash too.
+    const QPen pens[LineCount] = {QPen(QColor(0xB0, 0, 0), 2, Qt::DashLine), QPen(QColor(0xB0, 0, 0), 2, Qt::DashLine),
+                                  QPen(QColor(0x1F, 0x3A, 0x93), 2, Qt::SolidLine)};
+    // The limits' labels outside the band between them, the mean's at the other end.
+    const Qt::Alignment alignments[LineCount] = {Qt::AlignRight | Qt::AlignBottom, Qt::AlignRight | Qt::AlignTop,
+                                                 Qt::AlignLeft | Qt::AlignTop};
+    for (int line = 0; line < LineCount; ++line) {
+        pLines[line] = new QwtPlotMarker;
+        pLines[line]->setLineStyle(QwtPlotMarker::HLine);
+        pLines[line]->setLinePen(pens[line]);
+        pLines[line]->setLabelAlignment(alignments[line]);
+        pLines[line]->setItemAttribute(QwtPlotItem::AutoScale, true);  // a limit above the bars still shows
+        pLines[line]->setVisible(false);
+        pLines[line]->attach(this);
+    }
     // From here on every change repaints the chart by itself; the first paint draws it all.
     setAutoReplot(true);
 
@@ -90,6 +109,9 @@ void CBarChartPlot::showRecord(const MeasureRecord& rec, int nNumber)
     setTitle(title);
     const int n = pBarChart->setRecord(rec);
     describe(&rec, nNumber);
+    nShownUnit = rec.nTimes > 0 ? rec.nUnit : -1;
+    dShownMean = StatsOfRecord(rec).dMean;
+    showLimits();
     if (n == nBarCount)
         return;
     nBarCount = n;
@@ -146,8 +168,41 @@ void CBarChartPlot::clearRecord()
     pBarChart->setSamples(QVector<double>());
     nBarCount = -1;
     describe(nullptr, 0);
+    nShownUnit = -1;
+    showLimits();
     setAxisScale(QwtPlot::xBottom, 0, kEmptyAxisEnd, 0);
     thinImpactAxis();
+}
+
+void CBarChartPlot::setLimits(const ToleranceLimits& newLimits)
+{
+    limits = newLimits;
+    showLimits();
+}
+
+void CBarChartPlot::showLimits()
+{
+    const ToleranceLimit* pLimit = nShownUnit < 0 ? nullptr : limits.forScale(nShownUnit);
+    pBarChart->setLimit(pLimit ? std::optional<ToleranceLimit>(*pLimit) : std::nullopt);
+    const std::optional<double> values[LineCount] = {pLimit ? pLimit->lower : std::nullopt,
+                                                     pLimit ? pLimit->upper : std::nullopt,
+                                                     pLimit ? std::optional<double>(dShownMean) : std::nullopt};
+    const QString texts[LineCount] = {tr("Lower limit %1"), tr("Upper limit %1"), tr("Mean %1")};
+    // Room above the highest bar or line for the upper label, no more.
+    const double dHighest = std::max({pBarChart->boundingRect().bottom(), values[LowerLimit].value_or(0),
+                                      values[UpperLimit].value_or(0)});
+    axisScaleEngine(QwtPlot::yLeft)->setMargins(0.0, pLimit ? 0.08 * dHighest : 0.0);
+    axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Floating, pLimit != nullptr);
+    for (int line = 0; line < LineCount; ++line) {
+        pLines[line]->setVisible(values[line].has_value());
+        if (!values[line])
+            continue;
+        pLines[line]->setYValue(*values[line]);
+        QwtText label(texts[line].arg(FormatValue(*values[line])));
+        label.setColor(pLines[line]->linePen().color());
+        label.setBackgroundBrush(QColor(255, 255, 255, 200));
+        pLines[line]->setLabel(label);
+    }
 }
 
 bool CBarChartPlot::exportChart(const QString& fileName)

@@ -3,17 +3,20 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
+#include <QPen>
 
 #include <cmath>
 
 namespace UserDefine {
 
-myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize, bool bUpright)
+myQwtColumnSymbol::myQwtColumnSymbol(const QColor& clrBar, const QString& strValue, int nPointSize, bool bUpright,
+                                     bool bOutlined)
     : QwtColumnSymbol(QwtColumnSymbol::UserStyle)
     , strValue(strValue)
     , clrBar(clrBar)
     , nPointSize(nPointSize)
     , bUpright(bUpright)
+    , bOutlined(bOutlined)
 {
 }
 
@@ -22,6 +25,12 @@ void myQwtColumnSymbol::draw(QPainter* painter, const QwtColumnRect& rect) const
     const QRect r = rect.toRect().toRect();
     painter->save();
     painter->fillRect(r, clrBar);
+    if (bOutlined) {
+        constexpr int kOutline = 3;
+        painter->setPen(QPen(Qt::black, kOutline, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(r.adjusted(kOutline / 2, kOutline / 2, -kOutline / 2, -kOutline / 2));
+    }
     if (!strValue.isEmpty())
         drawLabel(painter, r);
     painter->restore();

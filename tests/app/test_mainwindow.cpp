@@ -16,11 +16,10 @@
 
 #include <QtTest>
 #include <QComboBox>
-#include <QHeaderView>
-#include <QLabel>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -105,8 +104,7 @@ private slots:
         delete new MainWindow;  // a window closed before: its shutdown must not stop the next one's polling
         MainWindow w;
         QCOMPARE(int(bAppRunning), 1);
-        QVERIFY(!button(MyWndControl::LoadData)->isEnabled());
-        QCOMPARE(nGroupIndex, -1);
+        QVERIFY(!button(MyWndControl::LoadData)->isEnabled() && nGroupIndex == -1);
         QVERIFY(w.statusBar()->currentMessage().endsWith(":Looking for the instrument..."));
         const std::pair<short, QString> states[] = {
             {QHard::kConnected, "Device Connected"},
@@ -255,31 +253,30 @@ private slots:
         QVERIFY(toolOutput("pdftotext", {dir.filePath("chart.pdf"), "-"}).contains("No. 1, 2022/09/08, HL"));
     }
 
-    void noBusyPopupOverTheWarning()
+    // No busy popup over a warning. A download that never answered: the instrument comes back and
+    // LoadData starts afresh; the pending dialog is replaced, but not while a click from inside
+    // its own events is running.
+    void progressDialogNeverInTheWay()
     {
         MainWindow w;
         QPointer<QProgressDialog> progress = startDownload(w);
         progress->setMinimumDuration(50);  // its own timer, shortened and restarted: it runs out
         progress->setValue(0);             // while the warning is up
         bool bPopupOverWarning = false;
-        ModalAnswerer answerer([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (!box)
-                return rejectDialog(modal);  // the popup, where it came up
-            QTest::qWait(300);
-            bPopupOverWarning = progress && progress->isVisible();
-            box->accept();
-        });
-        w.slotData(nullptr, {DownloadOutcome::EmptyGroup});
+        {
+            ModalAnswerer answerer([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                if (!box)
+                    return rejectDialog(modal);  // the popup, where it came up
+                QTest::qWait(300);
+                bPopupOverWarning = progress && progress->isVisible();
+                box->accept();
+            });
+            w.slotData(nullptr, {DownloadOutcome::EmptyGroup});
+        }
         QVERIFY(!bPopupOverWarning);
-    }
 
-    // A download that never answered: the instrument comes back and LoadData starts afresh. The
-    // pending dialog is replaced, but not while a click from inside its own events is running.
-    void clickFromInsideTheDialogsOwnEventsKeepsIt()
-    {
-        MainWindow w;
-        QPointer<QProgressDialog> progress = startDownload(w);
+        progress = startDownload(w);
         QVERIFY(QMetaObject::invokeMethod(progress, "forceShow"));  // as after its minimum duration
         w.slotValidDev(1);
         // A shown window-modal progress dialog processes events in setValue: the click lands there.
@@ -329,8 +326,9 @@ private slots:
         QVERIFY(press(Qt::CTRL + Qt::Key_Q) && !w.isVisible());
     }
 
-    // Failing records marked by colour, a sign and a tooltip, and the group's verdict; once the
-    // limits are cleared in "Limits...", none of it.
+    // Failing records marked by colour, a sign and a tooltip, the group's verdict, the chart's
+    // lines; the test details and verdicts in the report saved as PDF; once the limits are cleared
+    // in "Limits...", none of it, and the next download keeps the operator only.
     void qualityMarksFollowTheLimits()
     {
         ToleranceLimits::fromText("HRC=58:62 HV=1:2").save();  // no HV record here
@@ -354,6 +352,30 @@ private slots:
         const QLabel* verdict = box->findChild<QLabel*>("groupVerdict");
         QVERIFY(!verdict->isHidden());
         QCOMPARE(verdict->text(), QString("\u2717 2 of 3 records outside 58-62 HRC"));
+        const auto chartLines = [] {
+            const QwtPlotItemList lines = pPlot->itemList(QwtPlotItem::Rtti_PlotMarker);
+            return std::count_if(lines.begin(), lines.end(), [](const QwtPlotItem* line) { return line->isVisible(); });
+        };
+        w.slotRowSel(0);
+        QCOMPARE(chartLines(), 3);
+        const auto trigger = [&](const QString& text) {
+            for (QAction* action : w.menuBar()->findChildren<QAction*>())
+                action->text() == text ? action->trigger() : void();
+        };
+        {
+            ModalAnswerer details([](QWidget* modal) {
+                for (auto* field : modal->findChildren<QLineEdit*>())
+                    field->setText(field->accessibleName() == "Operator" ? "A. Tester" : field->text() + "P-7");
+                acceptDialog(modal);
+            });
+            trigger("Test &details...");
+        }
+        QTemporaryDir dir;
+        QCOMPARE(messagesOf([&] { trigger("Save &report as PDF..."); }, dir.filePath("r")),
+                 QStringList{"Info|Saved as " + dir.filePath("r.pdf")});
+        const QString report = QString::fromUtf8(toolOutput("pdftotext", {dir.filePath("r.pdf"), "-"})).simplified();
+        QVERIFY2(report.contains("Standard: ISO 16859-1P-7 Test piece / part: P-7") && report.contains("Operator: A. Tester")
+                     && report.contains("REJECTED, 2 of 3 records outside 58-62 HRC"), qPrintable(report));
 
         QString lowerHrc;
         ModalAnswerer answerer([&](QWidget* modal) {
@@ -366,7 +388,10 @@ private slots:
         box->slotEditLimits();
         QCOMPARE(lowerHrc, QString("258"));  // both limits back from the settings file: HV 2, HRC 58
         QCOMPARE(marks(), (QStringList{"1||#000000", "2||#000000", "3||#000000", "4||#000000"}));
-        QVERIFY(verdict->isHidden() && ToleranceLimits::load().isEmpty());
+        QVERIFY(verdict->isHidden() && ToleranceLimits::load().isEmpty() && chartLines() == 0);
+        w.slotData(makeGroup(1), DownloadOutcome::whole(1));
+        QVERIFY(w.testDetails().operatorName == "A. Tester" && w.testDetails().standard == "ISO 16859-1P-7"
+                && w.testDetails().testPiece.isEmpty());
     }
 
     // Last, as it leaves a remembered geometry behind. A first run opens inside the screen, frame

@@ -165,9 +165,16 @@ private slots:
         QCOMPARE(listed, (QVariantList{nId, "/dev/hidraw0", 4, 255, "HL, HV, HB, HRC, HS, HRB, HRA",
                                        double(low->fAvg), double(high->fAvg)}));
 
+        // Test details and limits kept with it, found again by its group, read back as given.
+        const TestDetails details{TestDetails::defaultStandard(), "Welle 7, \"S\u00FCd\"", "", "", -5.5, "Oil;\nwiped off"};
+        QVERIFY(archive.idOfGroup(4, group.records(), 255) == nId && archive.setDetails(nId, details, "HRC=58:62 HB=200:"));
         OwnedGroup loaded;
-        QVERIFY(other.load(nId, loaded));
+        ArchivedDownload back;
+        QVERIFY(other.load(nId, loaded, &back));
         QCOMPARE(groupText(loaded), groupText(group));
+        QCOMPARE((QVariantList{back.details.standard, back.details.testPiece, *back.details.temperature, back.details.notes,
+                               back.details.operatorName, back.limits}),
+                 (QVariantList{"ISO 16859-1", details.testPiece, -5.5, details.notes, "", "HRC=58:62 HB=200:"}));
 
         QVERIFY(other.remove(nId));
         QVERIFY(archive.list(downloads));
@@ -196,17 +203,29 @@ private slots:
         QVERIFY(completeDownloads(url) > 18);
     }
 
-    // Format 1 kept dates as local midnights; converted once, every download is kept whole, read
-    // as stored, and recognised when it comes again. Read-only use reads it as it is.
-    void convertsFormat1_data() { backends(); }
-    void convertsFormat1()
+    // Format 1 kept dates as local midnights, formats 1 and 2 no test details; converted once, in
+    // one step, every download is kept whole, read as stored, recognised when it comes again, and
+    // takes details. Read-only use reads it as it is.
+    void convertsOlderFormats_data()
     {
+        QTest::addColumn<QString>("backend");
+        QTest::addColumn<QString>("downgrade");
+        const QString format2 = "ALTER TABLE downloads DROP COLUMN details; ALTER TABLE downloads DROP COLUMN limits; ";
+        const QString format1 = "ALTER TABLE records DROP COLUMN measured_on; ALTER TABLE downloads DROP COLUMN materials; ";
+        for (const char* backend : {"sqlite", "postgresql"}) {
+            QTest::addRow("%s, format 1", backend) << backend << format2 + format1 + "UPDATE archive_schema SET version = 1";
+            QTest::addRow("%s, format 2", backend) << backend << format2 + "UPDATE archive_schema SET version = 2";
+        }
+    }
+
+    void convertsOlderFormats()
+    {
+        QFETCH(QString, downgrade);
         const QString url = freshArchive();
         if (url.isEmpty())
             QSKIP(qPrintable(server->whyNotRunning()));
         QCOMPARE(writerError(*startWriter(url, 1, 3)), QString());
-        QVERIFY(applySql(url, "ALTER TABLE records DROP COLUMN measured_on; ALTER TABLE downloads DROP COLUMN "
-                              "materials; UPDATE archive_schema SET version = 1"));
+        QVERIFY(applySql(url, downgrade));
         const QByteArray before = fileBytes(url);
         QCOMPARE(completeDownloads(url, MeasureArchive::Mode::ReadOnly), 3);
         QCOMPARE(fileBytes(url), before);
@@ -222,6 +241,7 @@ private slots:
             QCOMPARE(groupText(loaded), groupText(group));
             QCOMPARE(archive.store(QDateTime::currentDateTime(), "/dev/hidraw0", download.nGroupNumber,
                                    group.records(), 255), MeasureArchive::StoreResult::Duplicate);
+            QVERIFY(download.details.isEmpty() && archive.setDetails(download.nId, TestDetails(), "HV=1:"));
         }
     }
 

@@ -6,6 +6,7 @@
 #include "MyPrint.h"
 #include "NoPrinters.h"
 #include "SampleGroup.h"
+#include "TestDetails.h"
 #include "ValueTexts.h"
 
 #include <QtTest>
@@ -50,12 +51,15 @@ QString joined(const Words& words)
     return texts.join(QLatin1Char(' '));
 }
 
-// The report of CurrentGroup painted into a PDF on the whole paper, its words read back with pdftotext.
+// The report of CurrentGroup painted into a PDF on the whole paper, its words read back with
+// pdftotext; with limits, also with test details (all but the order).
 struct Report
 {
-    explicit Report(const QSizeF& paperMm = QSizeF(210, 297), bool bLandscape = false)
+    explicit Report(const QSizeF& paperMm = QSizeF(210, 297), bool bLandscape = false, const QString& limits = {})
     {
         MyPrint print;
+        const TestDetails details{TestDetails::defaultStandard(), "P-7", "", "A. Tester", 23.0, "Ground surface"};
+        print.setQuality(limits.isEmpty() ? TestDetails() : details, ToleranceLimits::fromText(limits));
         QPrinter* printer = print.printer();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path);
@@ -192,23 +196,32 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("group.csv")});
     }
 
+    // Block tops, rules and page numbers on every page; on page 1 the title, the date line and the
+    // first record's rows in the thirds of the content width. With details and limits, a details
+    // block (lines 6 mm apart from 42 mm, then a 2 mm foot) and a line more in each record block.
     void paginates_data()
     {
         QTest::addColumn<QSizeF>("paper");
         QTest::addColumn<bool>("landscape");
         QTest::addColumn<int>("records");
         QTest::addColumn<int>("wrapped");  // the record whose values take two lines, or -1
+        QTest::addColumn<QStringList>("details");  // the details block's lines; none without details and limits
         QTest::addColumn<QVector<int>>("blocks");  // per page; 32 mm apart (38 after the wrapped one) from 42 mm on page 1, 15 mm later
-        QTest::newRow("A4: 7, then 8 a page") << QSizeF(210, 297) << false << 23 << -1 << QVector<int>{7, 8, 8};
-        QTest::newRow("landscape A4") << QSizeF(210, 297) << true << 6 << -1 << QVector<int>{4, 2};
+        QTest::newRow("A4: 7, then 8 a page") << QSizeF(210, 297) << false << 23 << -1 << QStringList() << QVector<int>{7, 8, 8};
+        QTest::newRow("landscape A4") << QSizeF(210, 297) << true << 6 << -1 << QStringList() << QVector<int>{4, 2};
         // Content bottom 106 mm: the block at 74 mm ends exactly there and stays; 1 mm less and it moves on.
-        QTest::newRow("block fits exactly") << QSizeF(210, 121) << false << 3 << -1 << QVector<int>{2, 1};
-        QTest::newRow("block 1 mm too long") << QSizeF(210, 120) << false << 3 << -1 << QVector<int>{1, 2};
+        QTest::newRow("block fits exactly") << QSizeF(210, 121) << false << 3 << -1 << QStringList() << QVector<int>{2, 1};
+        QTest::newRow("block 1 mm too long") << QSizeF(210, 120) << false << 3 << -1 << QStringList() << QVector<int>{1, 2};
         // Content bottom 140 mm: the block at 106 mm would end at 144 mm with its values on two lines,
         // so it starts the next page.
-        QTest::newRow("wrapping block at the foot") << QSizeF(210, 155) << false << 4 << 2 << QVector<int>{2, 2};
+        QTest::newRow("wrapping block at the foot") << QSizeF(210, 155) << false << 4 << 2 << QStringList() << QVector<int>{2, 2};
         // Content 30 mm high: page 1 keeps only title and date, then one block a page.
-        QTest::newRow("no room on page 1") << QSizeF(210, 60) << false << 3 << -1 << QVector<int>{0, 1, 1, 1};
+        QTest::newRow("no room on page 1") << QSizeF(210, 60) << false << 3 << -1 << QStringList() << QVector<int>{0, 1, 1, 1};
+        // Content bottom 190 mm: blocks at 80 and 118 mm; one at 156 mm would end at 194 mm.
+        QTest::newRow("details and limits") << QSizeF(210, 205) << false << 7 << -1
+            << QStringList{"Test details", "Standard: ISO 16859-1 Test piece / part: P-7 Order / batch: \u2013",
+                           "Operator: A. Tester Test temperature: 23 \u00B0C", "Notes: Ground surface", "Limits: 519-521 HRC",
+                           "Group verdict: ACCEPTED, 0 of 1 record outside 519-521 HRC"} << QVector<int>{2, 4, 1};
     }
 
     void paginates()
@@ -217,59 +230,50 @@ private slots:
         QFETCH(bool, landscape);
         QFETCH(int, records);
         QFETCH(int, wrapped);
+        QFETCH(QStringList, details);
         QFETCH(QVector<int>, blocks);
+        const bool bQuality = !details.isEmpty();
         sample::InstalledGroup group(records);
-        for (int i = 0; i < records; ++i)
+        sample::fillRecord(group[0], {1, 3, 2, 1}, {5200, 5185, 5220});
+        for (int i = 1; i < records; ++i)
             sample::fillRecord(group[i], {}, i == wrapped ? sample::rising(101, 25) : std::vector<uint16_t>{500, 510});
-        const Report report(paper, landscape);
+        const Report report(paper, landscape, bQuality ? "HRC=519:521" : "");
         const double width = landscape ? paper.height() : paper.width();
         const double bottom = (landscape ? paper.width() : paper.height()) - 15;
         QCOMPARE(report.pages.size(), blocks.size());
+        // The title in its 20 mm band; the date line right-aligned in 35..42 mm, no blank after the colon.
+        QCOMPARE(joined(report.band(1, 15, 35)), QStringLiteral("Hardness Test Report"));
+        const Words date = report.band(1, 35, 42);
+        QVERIFY2(QRegularExpression(QStringLiteral("^Print date:\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
+                     .match(joined(date)).hasMatch(), qPrintable(joined(date)));
+        QVERIFY(std::abs(date.last().rcMm.right() - (width - 15)) < kTolerance);
+        for (int k = 0; k < details.size(); ++k)
+            QCOMPARE(report.lineAt(1, 42 + 6 * k), details[k]);
+        QStringList firstBlock{"Material: Alloy Tool Steel Unit: HRC DateTime: 2022/09/08", "Probe: DC Angle: \u2192 Times: 3",
+                               "Max: 522 Min: 518.5 Avg: 520.167", "520,518.5,522"};
+        if (bQuality)  // across the content width
+            firstBlock.insert(3, "s: 1.76 Range: 3.5 CV: 0.34 % Verdict: PASS, mean within 519-521 HRC, single values outside: 2");
 
         int nNumber = 1;
         for (int page = 1; page <= blocks.size(); ++page) {
-            double top = page == 1 ? 42 : 15;
+            const int nDetails = page == 1 && bQuality ? 1 : 0;
+            double top = page == 1 ? (bQuality ? 44 + 6 * details.size() : 42) : 15;
             QCOMPARE(joined(report.pages[page - 1]).count(QLatin1String("No. ")), blocks[page - 1]);
             // One rule across the content width 5 mm below each block top, found within a pixel.
             const QVector<double> rules = report.rules(page, 15.5, width - 15.5);
-            QCOMPARE(rules.size(), blocks[page - 1]);
+            QCOMPARE(rules.size(), blocks[page - 1] + nDetails);
             for (int k = 0; k < blocks[page - 1]; ++k) {
                 QCOMPARE(report.lineAt(page, top), QStringLiteral("No. %1").arg(nNumber));
-                QVERIFY(std::abs(rules[k] - (top + 5)) <= 0.3);
-                top += nNumber++ == wrapped + 1 ? 38 : 32;
+                QVERIFY(std::abs(rules[k + nDetails] - (top + 5)) <= 0.3);
+                for (int line = 0; nNumber == 1 && line < firstBlock.size(); ++line)
+                    QCOMPARE(report.lineAt(page, top + 6 + 6 * line), firstBlock[line]);
+                for (int column = 0; nNumber == 1 && column < 3; ++column)
+                    QVERIFY(std::abs(report.line(page, top + 18).value(2 * column).rcMm.left() - (15 + (width - 30) / 3 * column)) < kTolerance);
+                top += (nNumber++ == wrapped + 1 ? 38 : 32) + (bQuality ? 6 : 0);
             }
             QCOMPARE(joined(report.band(page, bottom - 0.2, bottom + 6.2)), QStringLiteral("-- %1 --").arg(page));
             QCOMPARE(report.band(page, 0, bottom + kTolerance).size(), report.pages[page - 1].size() - 3);
         }
-    }
-
-    void laysOutTitleAndBlocks()
-    {
-        sample::InstalledGroup group(1);
-        sample::fillRecord(group[0], {1, 3, 2, 1}, {5200, 5185, 5220});
-        const Report report;
-        // The title in its 20 mm band; the date line right-aligned in 35..42 mm, no blank after the colon.
-        const Words title = report.band(1, 15, 35);
-        QCOMPARE(joined(title), QStringLiteral("Hardness Test Report"));
-        const Words date = report.band(1, 35, 42);
-        QVERIFY2(QRegularExpression(QStringLiteral("^Print date:\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
-                     .match(joined(date)).hasMatch(), qPrintable(joined(date)));
-        QVERIFY(std::abs(date.last().rcMm.right() - 195) < kTolerance);
-        // Sizes 25, 8 and 12 pt, read from the heights of the words; the title alone is bold.
-        const double dRecordHeight = report.line(1, 42).first().rcMm.height();
-        QCOMPARE(qRound(12 * title.first().rcMm.height() / dRecordHeight), 25);
-        QCOMPARE(qRound(12 * date.first().rcMm.height() / dRecordHeight), 8);
-        QCOMPARE(toolOutput(QStringLiteral("pdffonts"), {report.path}).count("Bold"), 1);
-
-        // Three rows 6 mm apart under the record title, in columns a third of 180 mm wide.
-        QCOMPARE(report.lineAt(1, 48), QStringLiteral("Material: Alloy Tool Steel Unit: HRC DateTime: 2022/09/08"));
-        QCOMPARE(report.lineAt(1, 54), QStringLiteral("Probe: DC Angle: \u2192 Times: 3"));
-        QCOMPARE(report.lineAt(1, 60), QStringLiteral("Max: 522 Min: 518.5 Avg: 520.167"));
-        const Words row = report.line(1, 60);
-        for (int k = 0; k < 3; ++k)
-            QVERIFY(std::abs(row.value(2 * k).rcMm.left() - (15 + 60 * k)) < kTolerance);
-        // The values box 24 mm below the block top.
-        QCOMPARE(report.lineAt(1, 66), QStringLiteral("520,518.5,522"));
     }
 
     // Long texts in every language and on every paper: ten records of 32 values, one of each
@@ -331,6 +335,9 @@ private slots:
         }
     }
 
+    // Each dialog is made once and kept with its printer. A PDF printer without a file name gets
+    // no painting (QPainter's one warning, no painting on an inactive painter); the preview paints
+    // on the paper the held printer carries; saved as PDF, the report names itself.
     void printerAndDialogsAreMadeOnce()
     {
         MyPrint print;
@@ -369,38 +376,21 @@ private slots:
         QCOMPARE(pdfSummary(pdf), QStringLiteral("1|setDocName.pdf|420 x 595 pts (A5)"));
         print.slotPrint(nullptr);
         QCOMPARE(pdfSummary(QStringLiteral("output.pdf")), kReportPdf);
-    }
-
-    // A PDF printer without a file name cannot be painted on: the report stops at once, with
-    // QPainter's one warning and no painting on an inactive painter.
-    void nothingPaintedWithoutAnOutput()
-    {
-        sample::InstalledGroup group(9);  // two pages
-        MyPrint print;
-        print.printer()->setOutputFormat(QPrinter::PdfFormat);
+        QVERIFY(print.saveReportPdf(pdf) && !print.saveReportPdf(workDir.filePath("missing/report.pdf")));
+        QCOMPARE(pdfSummary(pdf), QStringLiteral("1|Hardness Test Report|595 x 842 pts (A4)"));
+        sample::InstalledGroup group(20);
+        print.printer()->setPageSize(QPageSize(QPageSize::A5));
+        int nPages = -1;  // A5: 4 + 5 + 5 + 5 + 1 records
+        answer(3, [&](QWidget* dialog) { nPages = dialog->findChild<QPrintPreviewWidget*>()->pageCount(); });
+        QVERIFY(nPages == 5 && print.printer()->pageLayout().pageSize().id() == QPageSize::A5);
         static int nWarnings;
-        nWarnings = 0;
         const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext&, const QString&) { nWarnings += type == QtWarningMsg; });
-        print.slotPrints(0);
+        MyPrint silent;
+        silent.printer()->setOutputFormat(QPrinter::PdfFormat);
+        silent.slotPrints(0);
         qInstallMessageHandler(previous);
         QCOMPARE(nWarnings, 1);
-    }
-
-    // The preview paints the report on the paper the held printer carries (A5: 4 + 5 + 5 + 5 + 1).
-    void previewOnTheHeldPrinter()
-    {
-        sample::InstalledGroup group(20);
-        MyPrint print;
-        print.printer()->setPageSize(QPageSize(QPageSize::A5));
-        int nPages = -1;
-        ModalAnswerer answerer([&](QWidget* dialog) {
-            if (auto* pages = dialog->findChild<QPrintPreviewWidget*>())
-                nPages = pages->pageCount();
-        });
-        print.slotPrints(3);
-        QCOMPARE(nPages, 5);
-        QCOMPARE(print.printer()->pageLayout().pageSize().id(), QPageSize::A5);
     }
 };
 

@@ -8,10 +8,9 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include <qwt_plot_marker.h>
 #include <qwt_scale_map.h>
 #include <qwt_scale_widget.h>
-
-#include <memory>
 
 class TestViews : public QObject
 {
@@ -67,9 +66,32 @@ private slots:
         QCOMPARE(rows, (QList<int>{2, 1, 2, 29, 0, nPaged, -1, 0}));
     }
 
+    // With limits for the record's scale: lines at the limits and at the mean, the bars outside
+    // outlined (judged as shown: 505.2 passes a limit of 505.2); none for other scales' limits.
+    void showsTheRecordAsColouredLabelledBars_data()
+    {
+        QTest::addColumn<QString>("limits");
+        QTest::addColumn<QString>("lines");     // label=height of each line shown
+        QTest::addColumn<QString>("outlined");  // the bars outlined
+        QTest::newRow("no limits") << "" << "" << "";
+        QTest::newRow("another scale's") << "HB=1:2" << "" << "";
+        QTest::newRow("both") << "HRC=500:510" << "Lower limit 500=500|Upper limit 510=510|Mean 505.233=505.233" << "1 2";
+        QTest::newRow("upper for all scales") << "HB=1:2 :505.2" << "Upper limit 505.2=505.2|Mean 505.233=505.233" << "2";
+    }
+
     void showsTheRecordAsColouredLabelledBars()
     {
+        QFETCH(QString, limits);
+        QFETCH(QString, lines);
+        QFETCH(QString, outlined);
         CBarChartPlot plot;
+        const auto shownLines = [&] {
+            QStringList shown;
+            for (const QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotMarker))
+                if (const auto* line = static_cast<const QwtPlotMarker*>(item); line->isVisible())
+                    shown << QStringLiteral("%1=%2").arg(line->label().text()).arg(line->yValue());
+            return shown.join('|');
+        };
         const CBarChart& chart = *plot.barChart();
         const auto xRange = [&] { return plot.axisScaleDiv(QwtPlot::xBottom).interval(); };
         plot.resize(800, 500);
@@ -80,34 +102,37 @@ private slots:
         sample::fillRecord(group[0], {0, 3}, {4980, 5125, 5052});  // HRC, in tenths
         sample::fillRecord(group[1], {}, {1, 2, 3});
         plot.showRecord(group[0], 1);
+        plot.setLimits(ToleranceLimits::fromText(limits));  // as "Limits..." sets them, on a record shown
+        QCOMPARE(shownLines(), lines);
         QCOMPARE(plot.title().text(), QStringLiteral("No. 1, 2022/09/08, HRC"));
         QCOMPARE(plot.accessibleName(), QStringLiteral("Impacts of record 1: 3 values from 498 to 512.5 HRC"));
         QCOMPARE(chart.dataSize(), size_t(4));
         QCOMPARE(chart.sample(0), QPointF(0, 0));  // bar 0 is always empty
         QCOMPARE(chart.sample(3), QPointF(3, double(505.2f)));
         QCOMPARE(xRange(), QwtInterval(0, 4));
-        const char* labels[] = {"0.0", "498.0", "512.5", "505.2"};
-        for (int i = 0; i < 4; ++i) {
-            std::unique_ptr<QwtColumnSymbol> base(chart.specialSymbol(i, chart.sample(i)));
-            const auto* symbol = dynamic_cast<const UserDefine::myQwtColumnSymbol*>(base.get());
-            QVERIFY(symbol && symbol->label() == QLatin1String(labels[i]));
-        }
 
-        // As painted, with no replot asked for: the fill in the bar's colour, white above it, the label at its foot.
+        // As painted, with no replot asked for: the fill in the bar's colour, white above it (no
+        // line there), the label at its foot, a black outline at its edge or none.
         const QImage image = plot.canvas()->grab().toImage();
         const QwtScaleMap xMap = plot.canvasMap(QwtPlot::xBottom);
         const QwtScaleMap yMap = plot.canvasMap(QwtPlot::yLeft);
         const int foot = qRound(yMap.transform(0));
+        QStringList outlines;
         for (int i = 1; i <= 3; ++i) {
-            const int x = qRound(xMap.transform(i));
-            const int top = qRound(yMap.transform(group[0].pValues[i - 1]));
-            QCOMPARE(image.pixelColor(x, (top + foot) / 2), barColor(i));
-            QCOMPARE(image.pixelColor(x, top - 3), QColor(Qt::white));
+            int x = qRound(xMap.transform(i));
+            const int top = qRound(yMap.transform(group[0].pValues[i - 1])), middle = (top + foot) / 2;
+            QCOMPARE(image.pixelColor(x, middle), barColor(i));
+            QVERIFY(!lines.isEmpty() || image.pixelColor(x, top - 3) == Qt::white);
             const QImage label = image.copy(x - 15, foot - 20, 31, 20);
             QImage plain = label;
             plain.fill(barColor(i));
             QVERIFY2(label != plain, qPrintable(QStringLiteral("no label in bar %1").arg(i)));
+            while (image.pixelColor(x, middle) == barColor(i))
+                --x;
+            if (image.pixelColor(x, middle) == Qt::black)
+                outlines << QString::number(i);
         }
+        QCOMPARE(outlines.join(' '), outlined);
         QHelpEvent tip(QEvent::ToolTip, QPoint(qRound(xMap.transform(2)), foot - 5), QPoint());
         QCoreApplication::sendEvent(plot.canvas(), &tip);
         QCOMPARE(QToolTip::text(), QStringLiteral("Impact 2: 512.5"));
@@ -120,7 +145,7 @@ private slots:
         QVERIFY(chart.dataSize() == 1 && xRange() == QwtInterval(0, 1));
         // Cleared: as before the first record, and the next record sets its axis again.
         plot.clearRecord();
-        QVERIFY(chart.dataSize() == 0 && plot.title().isEmpty() && xRange() == QwtInterval(0, 32));
+        QVERIFY(chart.dataSize() == 0 && plot.title().isEmpty() && xRange() == QwtInterval(0, 32) && shownLines().isEmpty());
         plot.showRecord(group[2], 3);
         QCOMPARE(xRange(), QwtInterval(0, 1));
         QCOMPARE(plot.accessibleName(), QStringLiteral("Impacts of record 3: no values"));

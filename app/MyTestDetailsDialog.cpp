@@ -1,0 +1,65 @@
+#include "MyTestDetailsDialog.h"
+
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+constexpr double kNoTemperature = -41.0;  // one below the least that can be entered
+
+} // namespace
+
+MyTestDetailsDialog::MyTestDetailsDialog(const TestDetails& current, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Test details"));
+    auto* form = new QFormLayout(this);
+    const auto addLine = [&](const QString& label, const QString& text) {
+        auto* edit = new QLineEdit(text, this);
+        edit->setAccessibleName(label);
+        form->addRow(label, edit);
+        return edit;
+    };
+    pStandard = addLine(tr("Standard"), current.standard);
+    pTestPiece = addLine(tr("Test piece / part"), current.testPiece);
+    pOrder = addLine(tr("Order / batch"), current.order);
+    pOperator = addLine(tr("Operator"), current.operatorName);
+
+    pTemperature = new QDoubleSpinBox(this);
+    pTemperature->setRange(kNoTemperature, 200);
+    pTemperature->setDecimals(1);
+    pTemperature->setSuffix(QStringLiteral(" \u00B0C"));
+    pTemperature->setSpecialValueText(tr("not given"));
+    pTemperature->setValue(current.temperature.value_or(kNoTemperature));
+    pTemperature->setAccessibleName(tr("Test temperature"));
+    pTemperature->setToolTip(tr("A report gives the temperature when it is outside 10-35 °C."));
+    form->addRow(tr("Test temperature"), pTemperature);
+
+    pNotes = new QPlainTextEdit(current.notes, this);
+    pNotes->setAccessibleName(tr("Notes"));
+    pNotes->setPlaceholderText(tr("Deviations from the standard, anything that may have affected the result"));
+    pNotes->setTabChangesFocus(true);
+    form->addRow(tr("Notes"), pNotes);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+    setMinimumWidth(460);
+}
+
+TestDetails MyTestDetailsDialog::details() const
+{
+    TestDetails entered;
+    entered.standard = pStandard->text().trimmed();
+    entered.testPiece = pTestPiece->text().trimmed();
+    entered.order = pOrder->text().trimmed();
+    entered.operatorName = pOperator->text().trimmed();
+    if (pTemperature->value() > kNoTemperature)
+        entered.temperature = pTemperature->value();
+    entered.notes = pNotes->toPlainText().trimmed();
+    return entered;
+}
