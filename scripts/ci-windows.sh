@@ -180,10 +180,10 @@ wineserver -k
 
 # The installed window under a German locale on the emulated HID bus, driven as a user would
 # (xdotool), read back from screenshots: the window must appear under its German title, LoadData
-# (enabled only while the instrument is connected) must fill the table, and a click on a row must
-# paint the chart. Under Xvfb there is no window manager: the window sits at a fixed place with
-# the size it chose, and the places clicked are its widgets' (the control panel is 300 pixels wide
-# at its right). Runs inside the bed, in a Wine session of its own; $1: the folder for screenshots.
+# (enabled only while the instrument is connected) must fill the table, and choosing a row must
+# paint the chart. Driven by keyboard (a click on the chart first gives the window the focus), so
+# that it does not depend on where Wine's fonts put the widgets. Runs inside the bed, in a Wine
+# session of its own; $1: the folder for screenshots.
 window_check() {
   local shots=$1 w t0 app="C:\\Program Files\\Hardness Tester\\hardness-tester.exe"
   t0=$(date +%s%N)
@@ -192,8 +192,6 @@ window_check() {
   w=$(timeout 90 xdotool search --sync --name '^H.+rtepr.+fger.+t$' | head -n 1) ||
     { echo "no window titled \"Härteprüfgerät\""; wineserver -k; return 1; }
   echo "first window after $((($(date +%s%N) - t0) / 1000000)) ms"
-  local width
-  width=$(xdotool getwindowgeometry --shell "$w" | sed -n 's/^WIDTH=//p')
   # Screenshot $1 once region $2 (WxH+X+Y) differs from that of screenshot $3, within 30 s.
   changed() {
     local n pixels
@@ -210,14 +208,16 @@ window_check() {
   local table=930x200+10+430 chart=880x240+70+70
   sleep 2  # the device link finds the instrument
   import -window "$w" "$shots/started.png"
-  # Group 2: open the list and close it again (the box keeps the focus), type "2", LoadData.
-  xdotool mousemove --window "$w" $((width - 94)) 139 click 1 && sleep 1 && xdotool key Escape && xdotool type 2
-  xdotool mousemove --window "$w" $((width - 160)) 225 click 1
+  # Group 2 (Alt+G goes to the group box, typing picks the entry), then LoadData (Ctrl+L).
+  xdotool mousemove --window "$w" 500 250 click 1 && sleep 1
+  xdotool key alt+g && xdotool type 2 && xdotool key ctrl+l
   changed loaded "$table" started || { echo "LoadData did not fill the table"; wineserver -k; return 1; }
   echo "LoadData filled the table"
-  xdotool mousemove --window "$w" 300 500 click 1  # the second row
-  changed clicked "$chart" loaded || { echo "a click on a row did not paint the chart"; wineserver -k; return 1; }
-  echo "a click on a row painted the chart"
+  # The focus is in the table after LoadData: the arrow key picks the first row, wherever the
+  # table lies in a layout drawn with Wine's fonts.
+  xdotool key Down
+  changed clicked "$chart" loaded || { echo "choosing a row did not paint the chart"; wineserver -k; return 1; }
+  echo "choosing a row painted the chart"
   wineserver -k || true
 }
 
