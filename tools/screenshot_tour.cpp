@@ -1,9 +1,10 @@
 // Drives the demo window the way a user would (wait for the instrument, pick group 2,
 // LoadData, click its first row of 32 impacts) and saves a screenshot of the window at the
-// size it opens with, in the language of the system locale. Run under Xvfb by
-// scripts/make-screenshot.sh; not a test.
+// size it opens with, in the language of the system locale; with a second file name, also the
+// group's report as a PDF. Run under Xvfb by scripts/make-screenshot.sh; not a test.
 #include "CTableResult.h"
 #include "MainWindow.h"
+#include "MyPrint.h"
 #include "MyWndControl.h"
 #include "Startup.h"
 
@@ -20,7 +21,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT.png [REPORT.pdf]\n", argv[0]);
         return 2;
     }
     SetUpApplication(app);
@@ -41,6 +42,8 @@ int main(int argc, char* argv[])
     QTest::mouseClick(pTable->viewport(), Qt::LeftButton, {}, pTable->visualItemRect(pTable->item(0, 5)).center());
     QTest::qWait(1500);  // let the clock show and the chart repaint
 
+    if (argc > 2 && !MyPrint().saveReportPdf(QString::fromLocal8Bit(argv[2])))
+        return 1;
     const QRect area = window.geometry();  // where it opened inside the screen
     const QPixmap shot = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     return shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
