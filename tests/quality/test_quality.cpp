@@ -1,4 +1,4 @@
-// Statistics against values worked out by hand, limits and verdicts.
+// Statistics against values worked out by hand or in long double, limits and verdicts.
 #include "MeasureRecord.h"
 #include "Statistics.h"
 #include "Verdict.h"
@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <random>
 
 #include "SampleGroup.h"
 
@@ -16,9 +17,21 @@ namespace {
 using Values = QVector<double>;
 const std::optional<double> kNone;
 
-bool near(const std::optional<double>& a, const std::optional<double>& b)
+bool near(const std::optional<double>& a, const std::optional<double>& b, double dRelative = 1e-12)
 {
-    return a.has_value() == b.has_value() && (!a || std::fabs(*a - *b) <= 1e-12 * std::fabs(*b));
+    return a.has_value() == b.has_value() && (!a || std::fabs(*a - *b) <= dRelative * std::fabs(*b));
+}
+
+// Mean and sample standard deviation in long double, two passes.
+std::pair<long double, long double> reference(const std::vector<long double>& values)
+{
+    long double sum = 0, squares = 0;
+    for (long double v : values)
+        sum += v;
+    const long double mean = sum / values.size();
+    for (long double v : values)
+        squares += (v - mean) * (v - mean);
+    return {mean, std::sqrt(squares / (values.size() - 1))};
 }
 
 } // namespace
@@ -59,6 +72,27 @@ private slots:
         QCOMPARE(stats.nCount, values.size());
         QVERIFY(near(stats.dMean, mean) && near(stats.dRange, range));
         QVERIFY2(near(stats.sd, sd) && near(stats.cv, cv), qPrintable(QString::number(stats.sd.value_or(-1), 'g', 17)));
+    }
+
+    // A group of 255 records of 32 single values: each record's spread and that of the means.
+    void fullGroupAgainstLongDouble()
+    {
+        sample::InstalledGroup group(255);
+        std::mt19937 random(19);
+        std::vector<long double> means;
+        for (int i = 0; i < 255; ++i) {
+            std::vector<uint16_t> raw;
+            for (int k = 0; k < 32; ++k)
+                raw.push_back(uint16_t(std::uniform_int_distribution<>(200, 900)(random)));
+            sample::fillRecord(group[i], {0, 0}, raw);
+            const auto [mean, sd] = reference(std::vector<long double>(raw.begin(), raw.end()));
+            const SeriesStats stats = StatsOfRecord(group[i]);
+            QVERIFY(near(stats.dMean, double(mean), 1e-9) && near(stats.sd, double(sd), 1e-9));
+            means.push_back(mean);
+        }
+        const GroupStats stats = StatsOfGroup(CurrentGroup.pRecords, 255);
+        const auto [grandMean, sdOfMeans] = reference(means);
+        QVERIFY(near(stats.means.dMean, double(grandMean), 1e-9) && near(stats.means.sd, double(sdOfMeans), 1e-9));
     }
 
     // The spread of the records' means. A record without values has no mean and no scale that
