@@ -92,30 +92,6 @@ struct Report
     // The words whose tops lie within 1 mm of dTop.
     Words line(int nPage, double dTop) const { return band(nPage, dTop - 1, 1e9, dTop + 1); }
     QString lineAt(int nPage, double dTop) const { return joined(line(nPage, dTop)); }
-    // Centres (mm from the top) of the dark horizontal lines on a page that run unbroken from
-    // x0 to x1; the page is rendered with pdftoppm.
-    QVector<double> rules(int nPage, double x0Mm, double x1Mm) const
-    {
-        constexpr double kPixelsPerMm = 150 / 25.4;
-        const QString page = QString::number(nPage);
-        toolOutput(QStringLiteral("pdftoppm"), {"-gray", "-r", "150", "-f", page, "-l", page, "-singlefile", path,
-                                                dir.filePath(QStringLiteral("page"))});
-        const QImage image(dir.filePath(QStringLiteral("page.pgm")));
-        QVector<double> result;
-        int runStart = -1;
-        for (int y = 0; !image.isNull() && y <= image.height(); ++y) {
-            bool dark = y < image.height();
-            for (int x = int(std::ceil(x0Mm * kPixelsPerMm)); dark && x <= x1Mm * kPixelsPerMm; ++x)
-                dark = qGray(image.pixel(x, y)) < 192;
-            if (dark && runStart < 0)
-                runStart = y;
-            if (!dark && runStart >= 0) {
-                result << (runStart + y) / 2.0 / kPixelsPerMm;
-                runStart = -1;
-            }
-        }
-        return result;
-    }
 
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("report.pdf"));
@@ -196,7 +172,7 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("group.csv")});
     }
 
-    // Block tops, rules and page numbers on every page; on page 1 the title, the date line and the
+    // Block tops and page numbers on every page; on page 1 the title, the date line and the
     // first record's rows in the thirds of the content width. With details and limits, a details
     // block (lines 6 mm apart from 42 mm, then a 2 mm foot) and a line more in each record block.
     void paginates_data()
@@ -256,15 +232,10 @@ private slots:
 
         int nNumber = 1;
         for (int page = 1; page <= blocks.size(); ++page) {
-            const int nDetails = page == 1 && bQuality ? 1 : 0;
             double top = page == 1 ? (bQuality ? 44 + 6 * details.size() : 42) : 15;
             QCOMPARE(joined(report.pages[page - 1]).count(QLatin1String("No. ")), blocks[page - 1]);
-            // One rule across the content width 5 mm below each block top, found within a pixel.
-            const QVector<double> rules = report.rules(page, 15.5, width - 15.5);
-            QCOMPARE(rules.size(), blocks[page - 1] + nDetails);
             for (int k = 0; k < blocks[page - 1]; ++k) {
                 QCOMPARE(report.lineAt(page, top), QStringLiteral("No. %1").arg(nNumber));
-                QVERIFY(std::abs(rules[k + nDetails] - (top + 5)) <= 0.3);
                 for (int line = 0; nNumber == 1 && line < firstBlock.size(); ++line)
                     QCOMPARE(report.lineAt(page, top + 6 + 6 * line), firstBlock[line]);
                 for (int column = 0; nNumber == 1 && column < 3; ++column)
@@ -285,13 +256,12 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QSizeF>("paper");
         QTest::addColumn<bool>("landscape");
-        for (const QString language : {"en", "de", "fr", "es", "zh_CN"}) {
-            for (const bool bLandscape : {false, true}) {
-                const char* orientation = bLandscape ? "landscape" : "portrait";
-                QTest::addRow("%s A4 %s", qPrintable(language), orientation) << language << QSizeF(210, 297) << bLandscape;
-                QTest::addRow("%s Letter %s", qPrintable(language), orientation) << language << QSizeF(215.9, 279.4) << bLandscape;
-            }
-        }
+        const std::pair<const char*, QSizeF> papers[] = {{"A4", {210, 297}}, {"Letter", {215.9, 279.4}}};
+        for (const QString language : {"en", "de", "fr", "es", "zh_CN"})
+            for (const auto& [name, size] : papers)
+                for (const bool bLandscape : {false, true})
+                    QTest::addRow("%s %s %s", qPrintable(language), name, bLandscape ? "landscape" : "portrait")
+                        << language << size << bLandscape;
     }
 
     void longTextsLoseNothing()
@@ -341,7 +311,6 @@ private slots:
     void printerAndDialogsAreMadeOnce()
     {
         MyPrint print;
-        QVERIFY(!print.printDialog() && !print.pageSetupDialog());
         const QString pdf = workDir.filePath(QStringLiteral("dialog.pdf"));
         print.printer()->setOutputFormat(QPrinter::PdfFormat);
         print.printer()->setOutputFileName(pdf);
@@ -369,11 +338,7 @@ private slots:
         QVERIFY(print.printer() == foreign && !printDialog && !setupDialog);
         QCOMPARE(pdfSummary(QStringLiteral("output.pdf")), kReportPdf);
 
-        // The held printer is painted on as it is; null makes a new one with the report's settings.
-        foreign->setOutputFileName(pdf);
-        foreign->setPageSize(QPageSize(QPageSize::A5));
-        print.slotPrint(foreign);
-        QCOMPARE(pdfSummary(pdf), QStringLiteral("1|setDocName.pdf|420 x 595 pts (A5)"));
+        // Null makes a new printer with the report's settings.
         print.slotPrint(nullptr);
         QCOMPARE(pdfSummary(QStringLiteral("output.pdf")), kReportPdf);
         QVERIFY(print.saveReportPdf(pdf) && !print.saveReportPdf(workDir.filePath("missing/report.pdf")));
