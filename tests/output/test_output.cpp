@@ -127,7 +127,7 @@ private slots:
         QVERIFY(QPrinterInfo::availablePrinterNames().isEmpty() && QPrinterInfo::defaultPrinterName().isEmpty());
     }
 
-    void documentBytes()
+    void csvFile()
     {
         const QByteArray header("\xEF\xBB\xBFNO,Material,Angle,Unit,Probe,Times,Values,Min,Max,Avg,DateTime\n");
         // A full record in tenths, a failed (all-zero) one, one without values and with codes outside the tables.
@@ -145,19 +145,14 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
         // The header stays in English for the scripts that read it, whatever the translation.
         QCOMPARE(quoted, header + "No.1,\"Alloy Tool Steel, \"\"quoted\"\"\r\n\",\xE2\x86\x92,HRC,DC,3,520;518.5;522,518.5,522,520.167,2022/09/08\n");
-    }
 
-    void saveReplacesTheFileOrLeavesItIntact()
-    {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("group.csv"));
         QVERIFY(writeFile(path, QByteArray(4000, 'x')));
         // A group saved onto an older, longer file replaces it: nothing of the old file remains.
-        sample::InstalledGroup one(1);
-        sample::fillRecord(one[0], {}, {300});
-        QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 1), SaveResult::Saved);
+        QCOMPARE(SaveCsvFile(path, CurrentGroup.pRecords, 3), SaveResult::Saved);
         const QByteArray bytes = fileBytes(path);
-        QCOMPARE(bytes, CsvDocument(CurrentGroup.pRecords, 1));
+        QCOMPARE(bytes, CsvDocument(CurrentGroup.pRecords, 3));
 
         // A folder, a file in a folder that does not exist and a pipe are not opened, nor replaced.
         const QString subdir = dir.filePath(QStringLiteral("sub.csv")), pipe = dir.filePath(QStringLiteral("pipe.csv"));
@@ -166,7 +161,7 @@ private slots:
             QCOMPARE(SaveCsvFile(target, CurrentGroup.pRecords, 1), SaveResult::OpenFailed);
         QVERIFY(QFileInfo(subdir).isDir() && !QFileInfo(pipe).isFile());
 
-        QCOMPARE(onFullDisk([&] { return SaveCsvFile(path, &one[0], 1); }), SaveResult::WriteFailed);
+        QCOMPARE(onFullDisk([&] { return SaveCsvFile(path, CurrentGroup.pRecords, 3); }), SaveResult::WriteFailed);
         // The old file is intact and no half-written temporary file is left beside it.
         QCOMPARE(fileBytes(path), bytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("group.csv")});
@@ -243,7 +238,6 @@ private slots:
                 top += (nNumber++ == wrapped + 1 ? 38 : 32) + (bQuality ? 6 : 0);
             }
             QCOMPARE(joined(report.band(page, bottom - 0.2, bottom + 6.2)), QStringLiteral("-- %1 --").arg(page));
-            QCOMPARE(report.band(page, 0, bottom + kTolerance).size(), report.pages[page - 1].size() - 3);
         }
     }
 
@@ -305,9 +299,10 @@ private slots:
         }
     }
 
-    // Each dialog is made once and kept with its printer. A PDF printer without a file name gets
-    // no painting (QPainter's one warning, no painting on an inactive painter); the preview paints
-    // on the paper the held printer carries; saved as PDF, the report names itself.
+    // Each dialog is made once and kept with its printer; only an accepted print dialog paints, and a
+    // PDF printer without a file name gets no painting (QPainter's one warning, no painting on an
+    // inactive painter); the preview paints on the paper the held printer carries; saved as PDF, the
+    // report names itself.
     void printerAndDialogsAreMadeOnce()
     {
         MyPrint print;
@@ -323,7 +318,6 @@ private slots:
             print.slotPrints(nType);
             return dialog;
         };
-        // Each dialog is made once and shown each time; only an accepted print dialog paints.
         const QPointer<QWidget> printDialog = answer(1, rejectDialog), setupDialog = answer(2, acceptDialog);
         QVERIFY(printDialog && setupDialog && answer(2, rejectDialog) == setupDialog && !QFile::exists(pdf));
         QCOMPARE(answer(1, acceptDialog), printDialog.data());
