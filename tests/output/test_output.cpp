@@ -267,9 +267,7 @@ private slots:
         QVERIFY(language == "en" || catalogue.load(":/i18n/hardness-tester_" + language + ".qm"));
         QCoreApplication::installTranslator(&catalogue);
         sample::InstalledGroup group(10);
-        std::vector<uint16_t> raw;
-        for (int k = 0; k < 32; ++k)
-            raw.push_back(uint16_t(7493 + 7 * k));  // 749.3 to 766.0 HRC
+        const std::vector<uint16_t> raw = sample::rising(7493, 32);  // 749.3 to 752.4 HRC
         QStringList expected;  // every word of every text of the blocks
         for (int i = 0; i < 10; ++i) {
             sample::fillRecord(group[i], {uint8_t(i), 3, uint8_t(i % 5), uint8_t(i % 8)}, raw);
