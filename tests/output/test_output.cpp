@@ -309,10 +309,7 @@ private slots:
         print.printer()->setOutputFileName(pdf);
         const auto answer = [&](short nType, ModalAnswerer::Handler handler) {
             QWidget* dialog = nullptr;
-            ModalAnswerer answerer([&](QWidget* modal) {
-                dialog = modal;
-                handler(modal);
-            });
+            ModalAnswerer answerer([&](QWidget* modal) { dialog = modal; handler(modal); });
             print.slotPrints(nType);
             return dialog;
         };
