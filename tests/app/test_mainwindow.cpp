@@ -95,7 +95,6 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }  // settings and archive of the test's own
     void cleanup() { FreeGroup(nullptr, -1); }
 
     void followsTheInstrumentAndLoadsData()
@@ -203,6 +202,7 @@ private slots:
     // and every outcome is reported.
     void archivedDownloadAndSaving()
     {
+        QStandardPaths::setTestModeEnabled(true);
         QSettings().clear();
         MainWindow w;
         QTemporaryDir dir;
@@ -383,6 +383,7 @@ private slots:
     // included (a small one here: 800 x 600).
     void sizeAndPositionRemembered()
     {
+        QStandardPaths::setTestModeEnabled(true);  // settings in a folder of the test's own
         QSettings().clear();
         const QRect remembered(40, 50, 700, 500);
         {
