@@ -33,27 +33,27 @@ bool readNumber(const QString& text, std::optional<double>& number)
     return bNumber && std::isfinite(*number);
 }
 
-bool parseSpec(const QString& spec, ToleranceLimit& limit, QString& error)
+bool parseLimitText(const QString& item, ToleranceLimit& limit, QString& error)
 {
-    const int nEquals = spec.indexOf(QLatin1Char('='));
+    const int nEquals = item.indexOf(QLatin1Char('='));
     if (nEquals >= 0) {
-        limit.nUnit = scaleCode(spec.left(nEquals).trimmed());
+        limit.nUnit = scaleCode(item.left(nEquals).trimmed());
         if (limit.nUnit < 0) {
-            error = QStringLiteral("Unknown hardness scale in '%1': use HL, HV, HB, HRC, HS, HRB or HRA.").arg(spec);
+            error = QStringLiteral("Unknown hardness scale in '%1': use HL, HV, HB, HRC, HS, HRB or HRA.").arg(item);
             return false;
         }
     }
-    const QStringList sides = spec.mid(nEquals + 1).split(QLatin1Char(':'));
+    const QStringList sides = item.mid(nEquals + 1).split(QLatin1Char(':'));
     if (sides.size() != 2 || !readNumber(sides[0], limit.lower) || !readNumber(sides[1], limit.upper)) {
-        error = QStringLiteral("Invalid limits '%1': use LOW:HIGH, LOW: or :HIGH, optionally after SCALE=.").arg(spec);
+        error = QStringLiteral("Invalid limits '%1': use LOW:HIGH, LOW: or :HIGH, optionally after SCALE=.").arg(item);
         return false;
     }
     if (!limit.lower && !limit.upper) {
-        error = QStringLiteral("The limits '%1' give neither a lower nor an upper limit.").arg(spec);
+        error = QStringLiteral("The limits '%1' give neither a lower nor an upper limit.").arg(item);
         return false;
     }
     if (limit.lower && limit.upper && *limit.lower > *limit.upper) {
-        error = QStringLiteral("The lower limit is above the upper one in '%1'.").arg(spec);
+        error = QStringLiteral("The lower limit is above the upper one in '%1'.").arg(item);
         return false;
     }
     return true;
@@ -78,7 +78,7 @@ QString ToleranceLimit::text() const
     return nUnit == kAnyScale ? range : range + QLatin1Char(' ') + ScaleText(unsigned(nUnit));
 }
 
-QString ToleranceLimit::spec() const
+QString ToleranceLimit::settingText() const
 {
     const QString range = QStringLiteral("%1:%2").arg(lower ? FormatValue(*lower) : QString(),
                                                       upper ? FormatValue(*upper) : QString());
@@ -109,9 +109,9 @@ void ToleranceLimits::set(const ToleranceLimit& limit)
 bool ToleranceLimits::parse(const QString& text, ToleranceLimits& limits, QString& error)
 {
     ToleranceLimits parsed = limits;
-    for (const QString& spec : text.split(QRegularExpression(QStringLiteral("[;,\\s]+")), Qt::SkipEmptyParts)) {
+    for (const QString& item : text.split(QRegularExpression(QStringLiteral("[;,\\s]+")), Qt::SkipEmptyParts)) {
         ToleranceLimit limit;
-        if (!parseSpec(spec, limit, error))
+        if (!parseLimitText(item, limit, error))
             return false;
         parsed.set(limit);
     }
@@ -121,10 +121,10 @@ bool ToleranceLimits::parse(const QString& text, ToleranceLimits& limits, QStrin
 
 QString ToleranceLimits::toText() const
 {
-    QStringList specs;
+    QStringList texts;
     for (const ToleranceLimit& limit : limits)
-        specs << limit.spec();
-    return specs.join(QLatin1Char(' '));  // ';' would start a comment in the settings file
+        texts << limit.settingText();
+    return texts.join(QLatin1Char(' '));  // ';' would start a comment in the settings file
 }
 
 ToleranceLimits ToleranceLimits::fromText(const QString& text)

@@ -6,7 +6,7 @@
 #include <optional>
 
 // The accepted range of one hardness scale, or of every scale. Either side may be open
-// (a hardness specification often gives a minimum only).
+// (hardness requirements often give a minimum only).
 struct ToleranceLimit
 {
     static constexpr int kAnyScale = -1;
@@ -20,7 +20,7 @@ struct ToleranceLimit
     // For people: "58-62 HRC", "≥ 200 HB", "≤ 780 HL"; without a scale the numbers alone.
     QString text() const;
     // For the settings file and the command line: "HRC=58:62", "HB=200:", ":780".
-    QString spec() const;
+    QString settingText() const;
 };
 
 // The limits in force, at most one per scale and one for every scale. A scale's own limits
@@ -35,13 +35,13 @@ public:
     // Adds the limit, or replaces the one of the same scale.
     void set(const ToleranceLimit& limit);
 
-    // Reads specs such as "HRC=58:62 HB=200:;:780" (blanks, ';' or ',' between them, numbers
-    // with a decimal point). On a bad spec returns false with a one-line error and leaves
+    // Reads entries such as "HRC=58:62 HB=200:;:780" (blanks, ';' or ',' between them, numbers
+    // with a decimal point). On a bad entry returns false with a one-line error and leaves
     // limits as they were.
     static bool parse(const QString& text, ToleranceLimits& limits, QString& error);
     // The limits of text that parse reads; none for text that it does not.
     static ToleranceLimits fromText(const QString& text);
-    // The specs in scale order, as parse reads them.
+    // The entries in scale order, as parse reads them.
     QString toText() const;
 
     // Kept under "quality/limits" in the program's settings file, shared by the window and

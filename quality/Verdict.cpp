@@ -43,7 +43,7 @@ GroupVerdict JudgeGroup(const MeasureRecord* pRecords, int nCount, const Toleran
             continue;
         if (group.nJudged++ == 0)
             group.limit = verdict.limit;
-        else if (verdict.limit.spec() != group.limit.spec())
+        else if (verdict.limit.settingText() != group.limit.settingText())
             group.bOneLimit = false;
         group.nFailed += verdict.bPass ? 0 : 1;
     }

@@ -106,7 +106,7 @@ private slots:
     void parsesLimits_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("parsed");  // the specs read back; empty for an error
+        QTest::addColumn<QString>("parsed");  // the texts read back; empty for an error
         QTest::addColumn<QString>("shown");
         QTest::newRow("both sides") << "HRC=58:62" << "HRC=58:62" << "58-62 HRC";
         QTest::newRow("minimum only, any case") << " hb=200.5: " << "HB=200.5:" << "\u2265 200.5 HB";
@@ -122,7 +122,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, parsed);
         QFETCH(QString, shown);
-        // A bad spec leaves the limits as they were and says why in one line.
+        // A bad entry leaves the limits as they were and says why in one line.
         ToleranceLimits limits = parsed.isEmpty() ? ToleranceLimits::fromText("HV=1:2") : ToleranceLimits();
         QString error;
         QCOMPARE(ToleranceLimits::parse(text, limits, error), !parsed.isEmpty());
