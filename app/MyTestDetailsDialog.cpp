@@ -23,10 +23,10 @@ MyTestDetailsDialog::MyTestDetailsDialog(const TestDetails& current, QWidget* pa
         form->addRow(label, edit);
         return edit;
     };
-    pStandard = addLine(tr("Standard"), current.standard);
-    pTestPiece = addLine(tr("Test piece / part"), current.testPiece);
-    pOrder = addLine(tr("Order / batch"), current.order);
-    pOperator = addLine(tr("Operator"), current.operatorName);
+    pStandard = addLine(TestDetails::fieldName(TestDetails::Standard), current.standard);
+    pTestPiece = addLine(TestDetails::fieldName(TestDetails::TestPiece), current.testPiece);
+    pOrder = addLine(TestDetails::fieldName(TestDetails::Order), current.order);
+    pOperator = addLine(TestDetails::fieldName(TestDetails::Operator), current.operatorName);
 
     pTemperature = new QDoubleSpinBox(this);
     pTemperature->setRange(kNoTemperature, 200);
@@ -34,15 +34,15 @@ MyTestDetailsDialog::MyTestDetailsDialog(const TestDetails& current, QWidget* pa
     pTemperature->setSuffix(QStringLiteral(" \u00B0C"));
     pTemperature->setSpecialValueText(tr("not given"));
     pTemperature->setValue(current.temperature.value_or(kNoTemperature));
-    pTemperature->setAccessibleName(tr("Test temperature"));
+    pTemperature->setAccessibleName(TestDetails::fieldName(TestDetails::Temperature));
     pTemperature->setToolTip(tr("A report gives the temperature when it is outside 10-35 °C."));
-    form->addRow(tr("Test temperature"), pTemperature);
+    form->addRow(pTemperature->accessibleName(), pTemperature);
 
     pNotes = new QPlainTextEdit(current.notes, this);
-    pNotes->setAccessibleName(tr("Notes"));
+    pNotes->setAccessibleName(TestDetails::fieldName(TestDetails::Notes));
     pNotes->setPlaceholderText(tr("Deviations from the standard, anything that may have affected the result"));
     pNotes->setTabChangesFocus(true);
-    form->addRow(tr("Notes"), pNotes);
+    form->addRow(pNotes->accessibleName(), pNotes);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

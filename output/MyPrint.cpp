@@ -327,13 +327,15 @@ MyPrint::Block MyPrint::layoutDetails(const QFont& font) const
     if (!details.isEmpty()) {
         const QString temperature =
             details.temperature ? FormatValue(*details.temperature) + QStringLiteral(" \u00B0C") : QString();
-        block.rows.append({layoutCell(font, labelled(tr("Standard"), given(details.standard))),
-                           layoutCell(font, labelled(tr("Test piece / part"), given(details.testPiece))),
-                           layoutCell(font, labelled(tr("Order / batch"), given(details.order)))});
-        block.rows.append({layoutCell(font, labelled(tr("Operator"), given(details.operatorName))),
-                           layoutCell(font, labelled(tr("Test temperature"), given(temperature))), Cell()});
+        const auto field = [&](TestDetails::Field name, const QString& text) {
+            return layoutCell(font, labelled(TestDetails::fieldName(name), given(text)));
+        };
+        block.rows.append({field(TestDetails::Standard, details.standard), field(TestDetails::TestPiece, details.testPiece),
+                           field(TestDetails::Order, details.order)});
+        block.rows.append({field(TestDetails::Operator, details.operatorName),
+                           field(TestDetails::Temperature, temperature), Cell()});
         if (!details.notes.isEmpty())
-            block.rows.append({layoutCell(font, labelled(tr("Notes"), details.notes), 1)});
+            block.rows.append({layoutCell(font, labelled(TestDetails::fieldName(TestDetails::Notes), details.notes), 1)});
     }
     if (!limits.isEmpty()) {
         QStringList texts;

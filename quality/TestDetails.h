@@ -8,6 +8,10 @@
 // was tested, for whom, by whom and how.
 struct TestDetails
 {
+    enum Field { Standard, TestPiece, Order, Operator, Temperature, Notes };
+    // The field's name as the dialog and the report show it, in the user's language.
+    static QString fieldName(Field field);
+
     static QString defaultStandard() { return QStringLiteral("ISO 16859-1"); }
 
     QString standard = defaultStandard();

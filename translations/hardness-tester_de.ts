@@ -396,30 +396,6 @@
         <translation>Prüfangaben</translation>
     </message>
     <message>
-        <source>Standard</source>
-        <translation>Norm</translation>
-    </message>
-    <message>
-        <source>Test piece / part</source>
-        <translation>Prüfstück / Teil</translation>
-    </message>
-    <message>
-        <source>Order / batch</source>
-        <translation>Auftrag / Charge</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>Prüfer</translation>
-    </message>
-    <message>
-        <source>Test temperature</source>
-        <translation>Prüftemperatur</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Bemerkungen</translation>
-    </message>
-    <message>
         <source>%1 (any scale)</source>
         <translation>%1 (jede Skala)</translation>
     </message>
@@ -542,32 +518,8 @@
         <translation>Prüfangaben</translation>
     </message>
     <message>
-        <source>Standard</source>
-        <translation>Norm</translation>
-    </message>
-    <message>
-        <source>Test piece / part</source>
-        <translation>Prüfstück / Teil</translation>
-    </message>
-    <message>
-        <source>Order / batch</source>
-        <translation>Auftrag / Charge</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>Prüfer</translation>
-    </message>
-    <message>
         <source>not given</source>
         <translation>nicht angegeben</translation>
-    </message>
-    <message>
-        <source>Test temperature</source>
-        <translation>Prüftemperatur</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Bemerkungen</translation>
     </message>
     <message>
         <source>Deviations from the standard, anything that may have affected the result</source>
@@ -744,6 +696,33 @@
     <message>
         <source>The file could not be written.</source>
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TestDetails</name>
+    <message>
+        <source>Standard</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>Prüfstück / Teil</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>Auftrag / Charge</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Prüfer</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Prüftemperatur</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Bemerkungen</translation>
     </message>
 </context>
 </TS>

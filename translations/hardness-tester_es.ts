@@ -396,30 +396,6 @@
         <translation>Datos del ensayo</translation>
     </message>
     <message>
-        <source>Standard</source>
-        <translation>Norma</translation>
-    </message>
-    <message>
-        <source>Test piece / part</source>
-        <translation>Probeta / pieza</translation>
-    </message>
-    <message>
-        <source>Order / batch</source>
-        <translation>Pedido / lote</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>Operador</translation>
-    </message>
-    <message>
-        <source>Test temperature</source>
-        <translation>Temperatura de ensayo</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Observaciones</translation>
-    </message>
-    <message>
         <source>%1 (any scale)</source>
         <translation>%1 (cualquier escala)</translation>
     </message>
@@ -542,32 +518,8 @@
         <translation>Datos del ensayo</translation>
     </message>
     <message>
-        <source>Standard</source>
-        <translation>Norma</translation>
-    </message>
-    <message>
-        <source>Test piece / part</source>
-        <translation>Probeta / pieza</translation>
-    </message>
-    <message>
-        <source>Order / batch</source>
-        <translation>Pedido / lote</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>Operador</translation>
-    </message>
-    <message>
         <source>not given</source>
         <translation>sin indicar</translation>
-    </message>
-    <message>
-        <source>Test temperature</source>
-        <translation>Temperatura de ensayo</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Observaciones</translation>
     </message>
     <message>
         <source>Deviations from the standard, anything that may have affected the result</source>
@@ -744,6 +696,33 @@
     <message>
         <source>The file could not be written.</source>
         <translation>No se pudo escribir el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>TestDetails</name>
+    <message>
+        <source>Standard</source>
+        <translation>Norma</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>Probeta / pieza</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>Pedido / lote</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operador</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Temperatura de ensayo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Observaciones</translation>
     </message>
 </context>
 </TS>

@@ -396,30 +396,6 @@
         <translation>Détails de l’essai</translation>
     </message>
     <message>
-        <source>Standard</source>
-        <translation>Norme</translation>
-    </message>
-    <message>
-        <source>Test piece / part</source>
-        <translation>Éprouvette / pièce</translation>
-    </message>
-    <message>
-        <source>Order / batch</source>
-        <translation>Commande / lot</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>Opérateur</translation>
-    </message>
-    <message>
-        <source>Test temperature</source>
-        <translation>Température d’essai</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Remarques</translation>
-    </message>
-    <message>
         <source>%1 (any scale)</source>
         <translation>%1 (toute échelle)</translation>
     </message>
@@ -542,32 +518,8 @@
         <translation>Détails de l’essai</translation>
     </message>
     <message>
-        <source>Standard</source>
-        <translation>Norme</translation>
-    </message>
-    <message>
-        <source>Test piece / part</source>
-        <translation>Éprouvette / pièce</translation>
-    </message>
-    <message>
-        <source>Order / batch</source>
-        <translation>Commande / lot</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>Opérateur</translation>
-    </message>
-    <message>
         <source>not given</source>
         <translation>non indiquée</translation>
-    </message>
-    <message>
-        <source>Test temperature</source>
-        <translation>Température d’essai</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Remarques</translation>
     </message>
     <message>
         <source>Deviations from the standard, anything that may have affected the result</source>
@@ -744,6 +696,33 @@
     <message>
         <source>The file could not be written.</source>
         <translation>Le fichier n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>TestDetails</name>
+    <message>
+        <source>Standard</source>
+        <translation>Norme</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>Éprouvette / pièce</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>Commande / lot</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Température d’essai</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
     </message>
 </context>
 </TS>

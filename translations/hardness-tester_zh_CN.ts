@@ -395,30 +395,6 @@
         <translation>试验信息</translation>
     </message>
     <message>
-        <source>Standard</source>
-        <translation>标准</translation>
-    </message>
-    <message>
-        <source>Test piece / part</source>
-        <translation>试样 / 零件</translation>
-    </message>
-    <message>
-        <source>Order / batch</source>
-        <translation>订单 / 批次</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>操作员</translation>
-    </message>
-    <message>
-        <source>Test temperature</source>
-        <translation>试验温度</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>备注</translation>
-    </message>
-    <message>
         <source>%1 (any scale)</source>
         <translation>%1（所有标尺）</translation>
     </message>
@@ -541,32 +517,8 @@
         <translation>试验信息</translation>
     </message>
     <message>
-        <source>Standard</source>
-        <translation>标准</translation>
-    </message>
-    <message>
-        <source>Test piece / part</source>
-        <translation>试样 / 零件</translation>
-    </message>
-    <message>
-        <source>Order / batch</source>
-        <translation>订单 / 批次</translation>
-    </message>
-    <message>
-        <source>Operator</source>
-        <translation>操作员</translation>
-    </message>
-    <message>
         <source>not given</source>
         <translation>未填写</translation>
-    </message>
-    <message>
-        <source>Test temperature</source>
-        <translation>试验温度</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>备注</translation>
     </message>
     <message>
         <source>Deviations from the standard, anything that may have affected the result</source>
@@ -743,6 +695,33 @@
     <message>
         <source>The file could not be written.</source>
         <translation>无法写入文件。</translation>
+    </message>
+</context>
+<context>
+    <name>TestDetails</name>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Test piece / part</source>
+        <translation>试样 / 零件</translation>
+    </message>
+    <message>
+        <source>Order / batch</source>
+        <translation>订单 / 批次</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>操作员</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>试验温度</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
     </message>
 </context>
 </TS>
