@@ -102,15 +102,18 @@ MainWindow::MainWindow(QWidget* parent)
     auto* right = new QVBoxLayout;
     auto* columns = new QHBoxLayout;
 
-    pTable = new CTableResult(this);
-    pPlot = new CBarChartPlot(this);
-    pControl = new MyWndControl(this);
+    // Made in the widget they are shown in: moving a widget to another parent applies the style
+    // sheet to it and its children once more.
+    QWidget* central = ui->centralwidget;
+    pTable = new CTableResult(central);
+    pPlot = new CBarChartPlot(central);
+    pControl = new MyWndControl(central);
 
     left->addWidget(pPlot);
     left->addWidget(pTable);
     right->addWidget(pControl);
     // The spread and, with limits, the verdicts of the shown group and of the row clicked.
-    pStatistics = new MyStatisticsBox(this);
+    pStatistics = new MyStatisticsBox(central);
     right->addWidget(pStatistics, 1);  // down to the status bar
     connect(pTable, &CTableResult::sigRowSet, pStatistics, &MyStatisticsBox::showRow);
     connect(pStatistics, &MyStatisticsBox::sigLimitsChanged, pTable, &CTableResult::setLimits);
@@ -118,7 +121,7 @@ MainWindow::MainWindow(QWidget* parent)
     pPlot->setLimits(pStatistics->limits());
     columns->addLayout(left, 0);
     columns->addLayout(right, 0);
-    ui->centralwidget->setLayout(columns);
+    central->setLayout(columns);
 
     pHard = new QHard;
     pHard->moveToThread(&workerThread);

@@ -44,9 +44,12 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
+    // Filled once in place: a widget moved into the scroll area takes the style sheet anew,
+    // with all of its children.
+    scroll->setWidget(content);
     auto* grid = new QGridLayout(content);
-    pRecordTitle = new QLabel(this);
-    auto* groupTitle = new QLabel(tr("Group"), this);
+    pRecordTitle = new QLabel(content);
+    auto* groupTitle = new QLabel(tr("Group"), content);
     groupTitle->setToolTip(tr("The records' means"));
     grid->addWidget(pRecordTitle, 0, 1);
     grid->addWidget(groupTitle, 0, 2);
@@ -55,23 +58,23 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
                                      tr("Sample standard deviation (n - 1)"), tr("Largest minus smallest"),
                                      tr("Coefficient of variation: s / mean")};
     for (int line = 0; line < LineCount; ++line) {
-        auto* name = new QLabel(names[line], this);
+        auto* name = new QLabel(names[line], content);
         name->setToolTip(tips[line]);
-        pRecord[line] = new QLabel(this);
-        pGroup[line] = new QLabel(this);
+        pRecord[line] = new QLabel(content);
+        pGroup[line] = new QLabel(content);
         grid->addWidget(name, line + 1, 0);
         grid->addWidget(pRecord[line], line + 1, 1);
         grid->addWidget(pGroup[line], line + 1, 2);
     }
-    const auto verdictLabel = [this](const char* name) {
-        auto* label = new QLabel(this);
+    const auto verdictLabel = [content](const char* name) {
+        auto* label = new QLabel(content);
         label->setObjectName(QLatin1String(name));
         label->setWordWrap(true);
         return label;
     };
     pRecordVerdict = verdictLabel("recordVerdict");
     pGroupVerdict = verdictLabel("groupVerdict");
-    auto* limitsButton = new QPushButton(tr("Limits..."), this);
+    auto* limitsButton = new QPushButton(tr("Limits..."), content);
     limitsButton->setMinimumHeight(30);
     grid->addWidget(pRecordVerdict, LineCount + 1, 0, 1, 3);
     grid->addWidget(pGroupVerdict, LineCount + 2, 0, 1, 3);
@@ -83,7 +86,6 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
     connect(limitsButton, &QPushButton::clicked, this, &MyStatisticsBox::slotEditLimits);
-    scroll->setWidget(content);
     // The numbers in the size of the table's beside them, which leaves room for longer words.
     QFont font = content->font();
     font.setPointSize(10);
