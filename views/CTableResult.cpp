@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QSet>
 #include <QToolTip>
 
 #include <algorithm>
@@ -109,10 +110,24 @@ QString CTableResult::failedText(const MeasureRecord& rec) const
 void CTableResult::fitColumns()
 {
     // Once per refill rather than through ResizeToContents, which measures the whole column
-    // again for every cell set.
+    // again for every cell set. As resizeColumnToContents measures, but each different text
+    // once: a group repeats its materials, scales, probes and dates from row to row.
+    const QStyleOptionViewItem option = viewOptions();
+    const int nGridLine = showGrid() ? 1 : 0;
     for (int column = 0; column < kColumns; ++column) {
-        if (isFittedColumn(column))
-            resizeColumnToContents(column);
+        if (!isFittedColumn(column))
+            continue;
+        int nWidth = horizontalHeader()->sectionSizeHint(column);
+        QSet<QString> measured;
+        for (int row = 0; row < rowCount(); ++row) {
+            const QModelIndex index = model()->index(row, column);
+            const QString text = index.data().toString();
+            if (measured.contains(text))
+                continue;
+            measured.insert(text);
+            nWidth = std::max(nWidth, itemDelegate(index)->sizeHint(option, index).width() + nGridLine);
+        }
+        horizontalHeader()->resizeSection(column, nWidth);
     }
 }
 
