@@ -303,11 +303,14 @@ bool MeasureArchive::openConnection()
             return fail(QStringLiteral("no archive yet."));
         // A writable file is opened as usual (and only read), so that closing it removes the
         // write-ahead log's files as after any use; a read-only connection would leave them.
-        if (!file.isWritable() || !bFolderWritable)
+        const bool bWritable = file.isWritable() && bFolderWritable;
+        if (!bWritable)
             options << QStringLiteral("QSQLITE_OPEN_READONLY");
-        // In a folder nobody may write to, nothing can change the file while it is read, and
-        // SQLite could not make the shared-memory file its write-ahead log needs.
-        if (!bFolderWritable && !QFile::exists(where.filePath + QStringLiteral("-shm"))) {
+        // Nor may it make them: left behind, owned by this user and as read-only as the file,
+        // they would keep the archive's owner from storing anything. While nobody has the
+        // archive open (no log files beside it) the file is read as it stands.
+        if (!bWritable && !QFile::exists(where.filePath + QStringLiteral("-shm"))
+            && !QFile::exists(where.filePath + QStringLiteral("-wal"))) {
             options << QStringLiteral("QSQLITE_OPEN_URI");
             db.setDatabaseName(QUrl::fromLocalFile(where.filePath).toString(QUrl::FullyEncoded) +
                                QStringLiteral("?immutable=1"));

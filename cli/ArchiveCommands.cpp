@@ -7,6 +7,7 @@
 #include "OwnedGroup.h"
 #include "ValueTexts.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -55,6 +56,12 @@ int HardnessCli::openArchive(const CliRequest& request, MeasureArchive& archive)
     QString error;
     if (!ArchiveLocation::configured(location, error, request.archiveUrl))
         return fail(kExitArchiveFailed, error);
+    // Written over, the archive would be lost with every download in it.
+    const QFileInfo output(request.outputFile), file(location.filePath);
+    if (location.kind == ArchiveLocation::Kind::Sqlite && !request.outputFile.isEmpty() &&
+        (output.absoluteFilePath() == file.absoluteFilePath() ||
+         (output.exists() && output.canonicalFilePath() == file.canonicalFilePath())))
+        return fail(kExitUsage, QStringLiteral("The output file '%1' is the archive.").arg(request.outputFile));
     // Listing and exporting only read: a mistyped name creates nothing.
     const bool bDownload = request.command == CliRequest::Command::Download;
     if (archive.open(location, bDownload ? MeasureArchive::Mode::ReadWrite : MeasureArchive::Mode::ReadOnly))
@@ -80,7 +87,8 @@ int HardnessCli::archiveGroup(MeasureArchive& archive, const QString& devicePath
     case MeasureArchive::StoreResult::Failed:
         break;
     }
-    return fail(kExitArchiveFailed, archive.errorText() + QStringLiteral(" The output was written."));
+    const QString error = archive.errorText();
+    return fail(kExitArchiveFailed, error + (error.endsWith(QLatin1Char('.')) ? "" : ".") + QStringLiteral(" The output was written."));
 }
 
 int HardnessCli::archiveList(const CliRequest& request)
@@ -91,10 +99,7 @@ int HardnessCli::archiveList(const CliRequest& request)
     QVector<ArchivedDownload> downloads;
     if (!archive.list(downloads))
         return fail(kExitArchiveFailed, archive.errorText());
-    const QByteArray bytes = request.format == CliRequest::Format::Json ? listJson(downloads) : listText(downloads);
-    if (streams.out.write(bytes) != bytes.size())
-        return fail(kExitOutputFailed, QStringLiteral("Cannot write to standard output."));
-    return kExitData;
+    return writeOut(request.format == CliRequest::Format::Json ? listJson(downloads) : listText(downloads), kExitData);
 }
 
 int HardnessCli::archiveExport(const CliRequest& request)

@@ -6,7 +6,8 @@ CliOptions::CliOptions()
     , groupOption({QStringLiteral("g"), QStringLiteral("group")},
                   QStringLiteral("Group to download, 1 to 10."), QStringLiteral("N"))
     , outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                   QStringLiteral("Write to FILE instead of standard output."), QStringLiteral("FILE"))
+                   QStringLiteral("Write to FILE instead of standard output ('-': standard output)."),
+                   QStringLiteral("FILE"))
     , formatOption({QStringLiteral("f"), QStringLiteral("format")},
                    QStringLiteral("Output format: csv (the default) or json."), QStringLiteral("csv|json"),
                    QStringLiteral("csv"))
@@ -21,14 +22,15 @@ CliOptions::CliOptions()
                                   "SCALE=LOW:HIGH for one hardness scale, e.g. HRC=58:62. Repeatable."),
                    QStringLiteral("LIMITS"))
     , failOnRejectOption(QStringLiteral("fail-on-reject"),
-                         QStringLiteral("Exit with 3 when a record is outside the limits (after writing)."))
+                         QStringLiteral("Exit with 3 when a record is outside the limits, or no record is on "
+                                        "a scale with limits (after writing)."))
 {
     parser.setApplicationDescription(
         QStringLiteral("Reads the hardness tester's stored groups without the window.\n"
                        "With --format json each record carries sd, range and cv (in percent), and with "
                        "--limits its verdict and the single values outside.\n"
                        "Exit codes: 0 data written, 1 empty group, 2 no instrument or a failed transfer, "
-                       "3 a record outside the limits (--fail-on-reject), 64 usage error, 73 output not "
+                       "3 a record outside the limits or none judged (--fail-on-reject), 64 usage error, 73 output not "
                        "written, 74 archive trouble."));
     parser.addOptions({groupOption, outputOption, formatOption, simulateOption, archiveOption, noArchiveOption,
                        limitsOption, failOnRejectOption});
@@ -83,8 +85,9 @@ bool CliOptions::parse(const QStringList& arguments)
     if (command != QLatin1String("status"))
         return fail(QStringLiteral("Unknown command '%1': use status, download or archive.").arg(command));
     parsed.command = CliRequest::Command::Status;
-    return onlyFor(QStringLiteral("download"), {groupOption, outputOption, formatOption, archiveOption, noArchiveOption,
-                                                limitsOption, failOnRejectOption});
+    return onlyFor(QStringLiteral("download"), {groupOption, noArchiveOption}) &&
+           onlyFor(QStringLiteral("download and archive"),
+                   {outputOption, formatOption, archiveOption, limitsOption, failOnRejectOption});
 }
 
 bool CliOptions::onlyFor(const QString& command, const QList<QCommandLineOption>& options)
@@ -143,6 +146,8 @@ bool CliOptions::readOutputFile()
     parsed.outputFile = parser.value(outputOption);
     if (parser.isSet(outputOption) && parsed.outputFile.isEmpty())
         return fail(QStringLiteral("Option '--output' needs a file name."));
+    if (parsed.outputFile == QLatin1String("-"))
+        parsed.outputFile.clear();
     return true;
 }
 

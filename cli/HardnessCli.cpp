@@ -35,13 +35,12 @@ int HardnessCli::run(const QStringList& arguments)
     const CliRequest& request = options.request();
     switch (request.command) {
     case CliRequest::Command::Help:
-        streams.out.write(options.helpText().toUtf8());
-        return kExitData;
+        return writeOut(options.helpText().toUtf8(), kExitData);
     case CliRequest::Command::Version:
-        streams.out.write(QStringLiteral("%1 %2\n")
-                              .arg(QLatin1String(kProgramName), QCoreApplication::applicationVersion())
-                              .toUtf8());
-        return kExitData;
+        return writeOut(QStringLiteral("%1 %2\n")
+                            .arg(QLatin1String(kProgramName), QCoreApplication::applicationVersion())
+                            .toUtf8(),
+                        kExitData);
     case CliRequest::Command::Status:
         return status(request);
     case CliRequest::Command::ArchiveList:
@@ -65,31 +64,40 @@ int HardnessCli::fail(int nExitCode, const QString& text)
     return nExitCode;
 }
 
+int HardnessCli::writeOut(const QByteArray& bytes, int nExitCode)
+{
+    if (streams.out.write(bytes) != bytes.size())
+        return fail(kExitOutputFailed, QStringLiteral("Cannot write to standard output."));
+    return nExitCode;
+}
+
 int HardnessCli::status(const CliRequest& request)
 {
     GroupDownload link(platformFor(request));
     if (!link.findInstrument()) {
         const std::string denied = link.deniedPath();
         if (!denied.empty()) {
-            streams.out.write(QStringLiteral("Device found at %1, but no permission to open it: "
-                                             "install the udev rule (see README)\n")
-                                  .arg(QString::fromStdString(denied))
-                                  .toUtf8());
-            return kExitDeviceFailed;
+            return writeOut(QStringLiteral("Device found at %1, but no permission to open it: "
+                                           "install the udev rule (see README)\n")
+                                .arg(QString::fromStdString(denied))
+                                .toUtf8(),
+                            kExitDeviceFailed);
         }
-        streams.out.write("Device Disconnected\n");
-        return kExitDeviceFailed;
+        return writeOut("Device Disconnected\n", kExitDeviceFailed);
     }
-    streams.out.write(QStringLiteral("Device Connected: %1\n").arg(QString::fromUtf8(link.devicePath())).toUtf8());
-    return kExitData;
+    return writeOut(QStringLiteral("Device Connected: %1\n").arg(QString::fromUtf8(link.devicePath())).toUtf8(),
+                    kExitData);
 }
 
 int HardnessCli::download(const CliRequest& request)
 {
     // Checked before the instrument is asked, so that a long download is not wasted on a file
     // that cannot be written.
-    if (!request.outputFile.isEmpty() && !CanReplaceFile(request.outputFile))
-        return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1'.").arg(request.outputFile));
+    if (!request.outputFile.isEmpty()) {
+        const QString problem = ReplaceFileProblem(request.outputFile);
+        if (!problem.isEmpty())
+            return fail(kExitOutputFailed, QStringLiteral("Cannot write '%1': %2").arg(request.outputFile, problem));
+    }
 
     // Opened first too: a download is not wasted on an archive that cannot take it.
     MeasureArchive archive;
@@ -132,18 +140,18 @@ int HardnessCli::judgeGroup(const CliRequest& request, const MeasureRecord* pRec
 {
     if (!request.bFailOnReject)
         return kExitData;
+    // A group none of whose records is on a scale with limits (the instrument left on another
+    // scale) has not passed them either.
     const GroupVerdict verdict = JudgeGroup(pRecords, nCount, request.limits);
-    return verdict.rejected() ? fail(kExitRejected, verdict.text() + QLatin1Char('.')) : kExitData;
+    return verdict.rejected() || verdict.nJudged == 0 ? fail(kExitRejected, verdict.text() + QLatin1Char('.')) : kExitData;
 }
 
 int HardnessCli::writeGroup(const CliRequest& request, const MeasureRecord* pRecords, int nCount, int nGroupNumber)
 {
     const bool bCsv = request.format == CliRequest::Format::Csv;
     if (request.outputFile.isEmpty()) {
-        const QByteArray bytes = bCsv ? CsvDocument(pRecords, nCount) : JsonDocument(pRecords, nCount, nGroupNumber, request.limits);
-        if (streams.out.write(bytes) != bytes.size())
-            return fail(kExitOutputFailed, QStringLiteral("Cannot write to standard output."));
-        return kExitData;
+        return writeOut(bCsv ? CsvDocument(pRecords, nCount) : JsonDocument(pRecords, nCount, nGroupNumber, request.limits),
+                        kExitData);
     }
 
     const SaveResult result =

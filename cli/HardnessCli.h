@@ -51,6 +51,8 @@ private:
     int archiveList(const CliRequest& request);
     int archiveExport(const CliRequest& request);
     int fail(int nExitCode, const QString& text);
+    // nExitCode once bytes are all on standard output, else the output failure.
+    int writeOut(const QByteArray& bytes, int nExitCode);
     HidPlatform& platformFor(const CliRequest& request) const;
 
     HidPlatform& instrument;

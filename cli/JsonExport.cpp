@@ -81,7 +81,8 @@ QJsonObject summaryObject(const MeasureRecord* pRecords, int nCount, const Toler
         const GroupVerdict verdict = JudgeGroup(pRecords, nCount, limits);
         object.insert(QStringLiteral("judged"), verdict.nJudged);
         object.insert(QStringLiteral("failed"), verdict.nFailed);
-        object.insert(QStringLiteral("verdict"), verdictText(!verdict.rejected()));
+        object.insert(QStringLiteral("verdict"),
+                      verdict.nJudged == 0 ? QStringLiteral("not judged") : verdictText(!verdict.rejected()));
     }
     return object;
 }

@@ -8,6 +8,13 @@ namespace {
 
 bool isReplaceable(const QString& fileName)
 {
+    // The streams a shell opened (/dev/stdout leads through /proc to the file of "2>>" or ">>"):
+    // swapping that file for a new one would drop what was written to it before.
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    for (const char* stream : {"/dev/stdin", "/dev/stdout", "/dev/stderr", "/dev/fd/", "/proc/"}) {
+        if (path.startsWith(QLatin1String(stream)))
+            return false;
+    }
     const QFileInfo target(fileName);
     return !target.exists() || target.isFile();
 }
@@ -28,12 +35,12 @@ SaveResult ReplaceFile(const QString& fileName, const QByteArray& bytes, bool bT
     return SaveResult::Saved;
 }
 
-bool CanReplaceFile(const QString& fileName)
+QString ReplaceFileProblem(const QString& fileName)
 {
     if (!isReplaceable(fileName))
-        return false;
+        return QStringLiteral("not a regular file.");
     QSaveFile probe(fileName);  // discarded unopened or uncommitted: leaves nothing behind
-    return probe.open(QIODevice::WriteOnly);
+    return probe.open(QIODevice::WriteOnly) ? QString() : probe.errorString() + QLatin1Char('.');
 }
 
 QString WriteFailedText()

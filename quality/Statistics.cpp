@@ -31,9 +31,26 @@ SeriesStats StatsOfSeries(const double* pValues, int nCount)
     return stats;
 }
 
+double RoundedAsShown(double dValue)
+{
+    if (dValue == 0 || !std::isfinite(dValue))
+        return dValue;
+    // Dividing by an exact power of ten gives the double nearest to the shown decimal, as
+    // reading the shown text back would.
+    const int nDecimals = 5 - int(std::floor(std::log10(std::fabs(dValue))));
+    if (nDecimals >= 0) {
+        const double dScale = std::pow(10.0, nDecimals);
+        return std::round(dValue * dScale) / dScale;
+    }
+    const double dScale = std::pow(10.0, -nDecimals);
+    return std::round(dValue / dScale) * dScale;
+}
+
 SeriesStats StatsOfRecord(const MeasureRecord& rec)
 {
-    const std::vector<double> values(rec.pValues, rec.pValues + (rec.pValues ? rec.nTimes : 0));
+    std::vector<double> values;
+    for (int k = 0; rec.pValues && k < rec.nTimes; ++k)
+        values.push_back(RoundedAsShown(rec.pValues[k]));
     return StatsOfSeries(values.data(), int(values.size()));
 }
 

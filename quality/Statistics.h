@@ -20,7 +20,11 @@ struct SeriesStats
 // Two passes: the mean first, then the squared deviations from it (no cancellation of large sums).
 SeriesStats StatsOfSeries(const double* pValues, int nCount);
 
-// The single values of one record.
+// The value rounded to the six significant digits the table, CSV file and report show.
+double RoundedAsShown(double dValue);
+
+// The single values of one record, as shown: the instrument's 65.3 and 66.2 are floats a few
+// millionths off, and their range is 0.9, not 0.899994.
 SeriesStats StatsOfRecord(const MeasureRecord& rec);
 
 // A group: how many records, and the spread of the means of those that carry values. The means

@@ -1,24 +1,6 @@
 #include "Verdict.h"
 
 #include "MeasureRecord.h"
-#include "Statistics.h"
-
-#include <cmath>
-
-double RoundedAsShown(double dValue)
-{
-    if (dValue == 0 || !std::isfinite(dValue))
-        return dValue;
-    // Dividing by an exact power of ten gives the double nearest to the shown decimal, as
-    // reading the shown text back would.
-    const int nDecimals = 5 - int(std::floor(std::log10(std::fabs(dValue))));
-    if (nDecimals >= 0) {
-        const double dScale = std::pow(10.0, nDecimals);
-        return std::round(dValue * dScale) / dScale;
-    }
-    const double dScale = std::pow(10.0, -nDecimals);
-    return std::round(dValue / dScale) * dScale;
-}
 
 RecordVerdict JudgeRecord(const MeasureRecord& rec, const ToleranceLimits& limits)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Statistics.h"
 #include "ToleranceLimits.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,3 @@ public:
 };
 
 GroupVerdict JudgeGroup(const MeasureRecord* pRecords, int nCount, const ToleranceLimits& limits);
-
-// The value rounded to the six significant digits the table, CSV file and report show.
-double RoundedAsShown(double dValue);

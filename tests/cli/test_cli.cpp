@@ -68,9 +68,11 @@ private slots:
                          judged = JsonDocument(pRecords, nCount, 2, ToleranceLimits::fromText("HL=700:"));  // record 4 fails
 
         const Run toStdout = runCli("download --simulate --group 2");
-        QVERIFY(toStdout.nExitCode == 0 && toStdout.out == csv);
+        QVERIFY(toStdout.nExitCode == 0 && toStdout.out == csv && runCli("download --simulate -g 2 -o -").out == csv);
         // Not a terminal: plain progress lines, the last one for the last record.
         QVERIFY(toStdout.err.endsWith(QString("Record %1 of %1\n").arg(nCount).toUtf8()));
+        // /dev/stdout leads to the file a shell appends to: replaced, that would lose its lines.
+        QCOMPARE(runCli("download --simulate -g 2 -o /dev/stdout", {}, cliFile).nExitCode, int(kExitOutputFailed));
         // Into a file, replacing an older, longer one: what the window's "Save as CSV" writes.
         QVERIFY(writeFile(cliFile, QByteArray(4000, 'x')));
         const Run toFile = runCli("download --simulate -g 2 --output", {cliFile});
@@ -84,6 +86,8 @@ private slots:
         const Run passed = runCli("download --simulate -g 2 -f json --limits HB=100:200 --limits HL=700: --limits HL=300: --fail-on-reject");
         QVERIFY(passed.nExitCode == 0 && passed.out != judged);
         QCOMPARE(runCli("download --simulate -g 2 --limits HL=700: --format json").out, judged);
+        // Limits for no scale of the group judge nothing, and that is no pass.
+        QCOMPARE(runCli("download --simulate -g 2 --limits HRC=58:62 --fail-on-reject").nExitCode, int(kExitRejected));
     }
 
     void jsonRecordFields()
@@ -91,6 +95,7 @@ private slots:
         sample::InstalledGroup group(3);
         sample::fillRecord(group[0], {2, 3, 4, 1}, {523, 519, 12345});  // Stainless Steel, HRC, up, DC
         sample::fillRecord(group[1], {12, 9, 5, 8}, {});                // codes beyond the tables
+        sample::fillRecord(group[2], {0, 3}, {653, 662});
         group[2].fMax = 1234567.0f;
         const QByteArray document = JsonDocument(CurrentGroup.pRecords, 3, 6, ToleranceLimits::fromText("HRC=50:60"));
         const QJsonObject root = QJsonDocument::fromJson(document).object();
@@ -103,10 +108,12 @@ private slots:
                             R"("material":"Stainless Steel","materialCode":2,"max":1234.5,"min":51.9,)"
                             R"("no":1,"outside":1,"probe":"DC","probeCode":1,"range":1182.6,"sd":682.659,"times":3,)"
                             R"("unit":"HRC","unitCode":3,"values":[52.3,51.9,1234.5],"verdict":"fail"})"));
-        // Records without values have no spread, are not judged and leave the group's mean alone.
+        // A record without values has no spread, is not judged and leaves the group's mean alone.
         QCOMPARE(QJsonDocument(root.value("summary").toObject()).toJson(QJsonDocument::Compact),
-                 QByteArray(R"({"failed":1,"judged":1,"mean":446.233,"records":3,"sd":null,"verdict":"fail"})"));
-        QVERIFY(records.at(2).toObject().value("sd").isNull() && !records.at(2).toObject().contains("verdict"));
+                 QByteArray(R"({"failed":2,"judged":2,"mean":255.992,"records":3,"sd":269.042,"verdict":"fail"})"));
+        QVERIFY(records.at(1).toObject().value("sd").isNull() && !records.at(1).toObject().contains("verdict"));
+        // The spread of the values as shown: the floats of 65.3 and 66.2 are 0.899994 apart.
+        QVERIFY(records.at(2)["range"] == 0.9 && records.at(2)["sd"] == 0.636396);
         // Beyond six digits, rounded as in the CSV file.
         QCOMPARE(records.at(2).toObject().value("max").toDouble(), 1234570.0);
     }
@@ -128,8 +135,8 @@ private slots:
                                      << QByteArray("hardness-cli: Group 3 holds no records.\n");
         for (const char* target : {"{dir}/missing/group.csv", "{dir}", "{dir}/pipe", "{dir}/pipe -f json"})
             QTest::newRow(target) << QString("download --simulate -g 1 -o %1").arg(target) << 73 << QByteArray();
-        QTest::newRow("full standard output") << "download --simulate -g 2 > /dev/full" << 73
-                                              << QByteArray("hardness-cli: Cannot write to standard output.\n");
+        for (const char* line : {"download --simulate -g 2 > /dev/full", "status --simulate > /dev/full"})
+            QTest::newRow(line) << line << 73 << QByteArray("hardness-cli: Cannot write to standard output.\n");
     }
 
     void exitCodes()

@@ -41,7 +41,9 @@ class TestCliArchive : public QObject
     Q_OBJECT
 
 private slots:
-    // Downloaded 14 hours ahead of UTC, listed and exported in New York and, read-only, by nobody.
+    // Downloaded 14 hours ahead of UTC, listed and exported in New York and, read-only, by nobody:
+    // in a folder anyone may write to, the reading leaves no files there that would keep the
+    // archive's owner from storing.
     void downloadListExportRoundTrip()
     {
         QTemporaryDir dir;
@@ -52,12 +54,14 @@ private slots:
         };
         const Result csv = download("1"), json = download("2", {"-f", "json"});  // each kept
         QCOMPARE(download("4", {"--no-archive"}).nExitCode, 0);
+        QCOMPARE(download("3", {"-o", "config/hardness-tester/lab.sqlite"}).nExitCode, 64);  // not over the archive
         qputenv("TZ", "America/New_York");
         const Result again = download("1");
         QVERIFY(again.nExitCode == 0 && again.err.endsWith("in the archive as download 1; not stored again.\n"));
 
-        for (const char* path : {".", "config", "config/hardness-tester", "config/hardness-tester/lab.sqlite"})
+        for (const char* path : {".", "config", "config/hardness-tester/lab.sqlite"})
             QVERIFY(chmod(path, 0555) == 0);
+        QVERIFY(chmod("config/hardness-tester", 0777) == 0);
         const QByteArray list = cli({"archive", "list", "--format", "json"}, true).out;
         const QJsonArray downloads = QJsonDocument::fromJson(list).object().value("downloads").toArray();
         QVERIFY(downloads.size() == 2 && downloads.at(0)["group"] == 2);  // newest first
