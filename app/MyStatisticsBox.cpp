@@ -6,11 +6,11 @@
 #include "ValueTexts.h"
 #include "Verdict.h"
 
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -35,12 +35,14 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
 {
     setTitle(tr("Statistics"));
     // Scrolls in a low window rather than setting the window's least height.
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = pScroll = new QScrollArea(this);
     auto* content = new QWidget(scroll);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);
-    scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+    // The grid's spacing keeps the columns apart: no padding beside the labels on top of it.
+    scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
+                                         "QLabel { padding: 2px 0px; }"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
@@ -91,20 +93,51 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     font.setPointSize(10);
     for (QWidget* child : content->findChildren<QWidget*>())
         child->setFont(font);
+    // The columns' spacing is room enough: no indent of an "x" on top of the style's padding.
+    for (QLabel* label : content->findChildren<QLabel*>())
+        label->setIndent(0);
 
     // As wide as its names, a record's numbers (a mean with its scale) and the group's, in the
-    // language at hand; the table takes the rest of the window's width.
-    const QFontMetrics metrics(font);
+    // language at hand, each as its label measures it in the style (its padding), with the
+    // box's frame: wider content would be cut at the right, numbers included. The table takes
+    // the rest of the window's width.
+    ensurePolished();
+    const auto labelWidth = [](QLabel* label, const QString& text) {
+        const QString shown = label->text();
+        label->setText(text);
+        const int nWidth = label->sizeHint().width();
+        label->setText(shown);
+        return nWidth;
+    };
     int nNames = 0;
-    for (const QString& name : names)
-        nNames = std::max(nNames, metrics.horizontalAdvance(name));
-    const int nRecordColumn = std::max(metrics.horizontalAdvance(QStringLiteral("0000.00 HRC")),
-                                       metrics.horizontalAdvance(tr("Record %1").arg(255)));
-    const int nGroupColumn = std::max(metrics.horizontalAdvance(QStringLiteral("0000.00 %")),
-                                      metrics.horizontalAdvance(groupTitle->text()));
+    for (int line = 0; line < LineCount; ++line)
+        nNames = std::max(nNames, labelWidth(pGroup[line], names[line]));
+    const int nRecordColumn = std::max(labelWidth(pRecordTitle, QStringLiteral("0000.00 HRC")),
+                                       labelWidth(pRecordTitle, tr("Record %1").arg(255)));
+    const int nGroupColumn = std::max(labelWidth(pGroup[Cv], QStringLiteral("0000.00 %")), groupTitle->sizeHint().width());
+    const QMargins frame = contentsMargins();
     setSizePolicy(QSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding));
-    setFixedWidth(nNames + nRecordColumn + nGroupColumn + 2 * grid->horizontalSpacing() + 24);
+    nLinesWidth = frame.left() + nNames + nRecordColumn + nGroupColumn + 2 * grid->horizontalSpacing() + frame.right();
+    setFixedWidth(nLinesWidth);
     showGroup();
+}
+
+void MyStatisticsBox::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    fitScrollBar();
+}
+
+void MyStatisticsBox::fitScrollBar()
+{
+    // The lines keep their width with the scroll bar beside them, so that making room for it
+    // does not change whether it is needed.
+    const QMargins frame = contentsMargins();
+    QWidget* content = pScroll->widget();
+    const int nHeight = std::max(content->heightForWidth(nLinesWidth - frame.left() - frame.right()),
+                                 content->minimumSizeHint().height());
+    const bool bLow = nHeight > pScroll->height();
+    setFixedWidth(nLinesWidth + (bLow ? pScroll->verticalScrollBar()->sizeHint().width() : 0));
 }
 
 void MyStatisticsBox::showColumn(QLabel* const* column, const SeriesStats& stats, const QString& mean)
@@ -129,12 +162,14 @@ void MyStatisticsBox::showGroup()
     showVerdict(pGroupVerdict, !activeLimits.isEmpty() && stats.nRecords > 0, !verdict.rejected(), verdict.text());
     nRow = -1;
     showRecord();
+    fitScrollBar();
 }
 
 void MyStatisticsBox::showRow(int nrow)
 {
     nRow = nrow < CurrentGroup.nCount ? nrow : -1;
     showRecord();
+    fitScrollBar();
 }
 
 void MyStatisticsBox::showRecord()
