@@ -153,6 +153,7 @@ MyHistoryDialog::MyHistoryDialog(BackgroundArchive& readArchive, BackgroundArchi
     pList->setSelectionBehavior(QAbstractItemView::SelectRows);
     pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pList->setTabKeyNavigation(false);  // Tab goes on to the buttons, the arrows move in the list
     pList->setWordWrap(false);
     pList->verticalHeader()->hide();
     pList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -162,9 +163,9 @@ MyHistoryDialog::MyHistoryDialog(BackgroundArchive& readArchive, BackgroundArchi
     pStatus->setObjectName(QStringLiteral("status"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    pOpen = buttons->addButton(tr("Open"), QDialogButtonBox::AcceptRole);
-    pDelete = buttons->addButton(tr("Delete..."), QDialogButtonBox::ActionRole);
-    pDetails = buttons->addButton(tr("Test details..."), QDialogButtonBox::ActionRole);
+    pOpen = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
+    pDelete = buttons->addButton(tr("De&lete..."), QDialogButtonBox::ActionRole);
+    pDetails = buttons->addButton(tr("Test d&etails..."), QDialogButtonBox::ActionRole);
     // Open accepts the dialog itself, once the download has loaded.
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(pOpen, &QPushButton::clicked, this, &MyHistoryDialog::slotOpen);

@@ -51,7 +51,7 @@ MyLimitsDialog::MyLimitsDialog(const ToleranceLimits& current, QWidget* parent)
         rows.append(row);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* clear = buttons->addButton(tr("Clear all"), QDialogButtonBox::ResetRole);
+    QPushButton* clear = buttons->addButton(tr("&Clear all"), QDialogButtonBox::ResetRole);
     connect(clear, &QPushButton::clicked, this, [this] {
         for (const Row& row : qAsConst(rows)) {
             row.pLower->clear();

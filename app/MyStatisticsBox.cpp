@@ -76,7 +76,7 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     };
     pRecordVerdict = verdictLabel("recordVerdict");
     pGroupVerdict = verdictLabel("groupVerdict");
-    auto* limitsButton = new QPushButton(tr("Limits..."), content);
+    auto* limitsButton = new QPushButton(tr("L&imits..."), content);
     limitsButton->setMinimumHeight(30);
     grid->addWidget(pRecordVerdict, LineCount + 1, 0, 1, 3);
     grid->addWidget(pGroupVerdict, LineCount + 2, 0, 1, 3);

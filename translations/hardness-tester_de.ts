@@ -251,14 +251,6 @@
         <translation>Mittelwerte</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>Löschen...</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>Download löschen</translation>
     </message>
@@ -322,8 +314,16 @@
         <translation>Gruppe, Datum, Skala, Werkstoff, Gerät oder Prüfangaben</translation>
     </message>
     <message>
-        <source>Test details...</source>
-        <translation>Prüfangaben...</translation>
+        <source>&amp;Open</source>
+        <translation>Öffne&amp;n</translation>
+    </message>
+    <message>
+        <source>De&amp;lete...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <source>Test d&amp;etails...</source>
+        <translation>Prüf&amp;angaben...</translation>
     </message>
 </context>
 <context>
@@ -361,10 +361,6 @@
         <translation>Obere Grenze %1</translation>
     </message>
     <message>
-        <source>Clear all</source>
-        <translation>Alle löschen</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
@@ -375,6 +371,10 @@
     <message>
         <source>The lower limit is above the upper limit.</source>
         <translation>Die untere Grenze liegt über der oberen.</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all</source>
+        <translation>&amp;Alle löschen</translation>
     </message>
 </context>
 <context>
@@ -447,10 +447,6 @@
         <translation>Gruppe</translation>
     </message>
     <message>
-        <source>Limits...</source>
-        <translation>Grenzwerte...</translation>
-    </message>
-    <message>
         <source>Record %1</source>
         <translation>Messung %1</translation>
     </message>
@@ -509,6 +505,10 @@
     <message>
         <source>CV</source>
         <translation>VK</translation>
+    </message>
+    <message>
+        <source>L&amp;imits...</source>
+        <translation>Grenz&amp;werte...</translation>
     </message>
 </context>
 <context>

@@ -251,14 +251,6 @@
         <translation>Promedios</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>Eliminar...</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>Eliminar descarga</translation>
     </message>
@@ -300,7 +292,7 @@
     </message>
     <message>
         <source>&amp;Downloads:</source>
-        <translation>&amp;Descargas:</translation>
+        <translation>Des&amp;cargas:</translation>
     </message>
     <message>
         <source>Loading...</source>
@@ -322,8 +314,16 @@
         <translation>Grupo, fecha, escala, material, dispositivo o datos del ensayo</translation>
     </message>
     <message>
-        <source>Test details...</source>
-        <translation>Datos del ensayo...</translation>
+        <source>&amp;Open</source>
+        <translation>A&amp;brir</translation>
+    </message>
+    <message>
+        <source>De&amp;lete...</source>
+        <translation>&amp;Eliminar...</translation>
+    </message>
+    <message>
+        <source>Test d&amp;etails...</source>
+        <translation>Datos del e&amp;nsayo...</translation>
     </message>
 </context>
 <context>
@@ -361,10 +361,6 @@
         <translation>Límite superior %1</translation>
     </message>
     <message>
-        <source>Clear all</source>
-        <translation>Borrar todo</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -375,6 +371,10 @@
     <message>
         <source>The lower limit is above the upper limit.</source>
         <translation>El límite inferior es mayor que el superior.</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all</source>
+        <translation>&amp;Borrar todo</translation>
     </message>
 </context>
 <context>
@@ -447,10 +447,6 @@
         <translation>Grupo</translation>
     </message>
     <message>
-        <source>Limits...</source>
-        <translation>Límites...</translation>
-    </message>
-    <message>
         <source>Record %1</source>
         <translation>Medición %1</translation>
     </message>
@@ -509,6 +505,10 @@
     <message>
         <source>CV</source>
         <translation>CV</translation>
+    </message>
+    <message>
+        <source>L&amp;imits...</source>
+        <translation>&amp;Límites...</translation>
     </message>
 </context>
 <context>

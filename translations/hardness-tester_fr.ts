@@ -251,14 +251,6 @@
         <translation>Moyennes</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>Supprimer...</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>Supprimer le téléchargement</translation>
     </message>
@@ -322,8 +314,16 @@
         <translation>Groupe, date, échelle, matériau, appareil ou détails de l’essai</translation>
     </message>
     <message>
-        <source>Test details...</source>
-        <translation>Détails de l’essai...</translation>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>De&amp;lete...</source>
+        <translation>&amp;Supprimer...</translation>
+    </message>
+    <message>
+        <source>Test d&amp;etails...</source>
+        <translation>Détails de l’&amp;essai...</translation>
     </message>
 </context>
 <context>
@@ -361,10 +361,6 @@
         <translation>Limite supérieure %1</translation>
     </message>
     <message>
-        <source>Clear all</source>
-        <translation>Tout effacer</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
@@ -375,6 +371,10 @@
     <message>
         <source>The lower limit is above the upper limit.</source>
         <translation>La limite inférieure dépasse la limite supérieure.</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all</source>
+        <translation>&amp;Tout effacer</translation>
     </message>
 </context>
 <context>
@@ -447,10 +447,6 @@
         <translation>Groupe</translation>
     </message>
     <message>
-        <source>Limits...</source>
-        <translation>Limites...</translation>
-    </message>
-    <message>
         <source>Record %1</source>
         <translation>Mesure %1</translation>
     </message>
@@ -509,6 +505,10 @@
     <message>
         <source>CV</source>
         <translation>CV</translation>
+    </message>
+    <message>
+        <source>L&amp;imits...</source>
+        <translation>&amp;Limites...</translation>
     </message>
 </context>
 <context>

@@ -251,14 +251,6 @@
         <translation>平均值</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>打开</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>删除...</translation>
-    </message>
-    <message>
         <source>Delete download</source>
         <translation>删除下载</translation>
     </message>
@@ -321,8 +313,16 @@
         <translation>组、日期、标尺、材料、设备或试验信息</translation>
     </message>
     <message>
-        <source>Test details...</source>
-        <translation>试验信息...</translation>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>De&amp;lete...</source>
+        <translation>删除(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Test d&amp;etails...</source>
+        <translation>试验信息(&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -360,10 +360,6 @@
         <translation>%1 上限</translation>
     </message>
     <message>
-        <source>Clear all</source>
-        <translation>全部清除</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>错误</translation>
     </message>
@@ -374,6 +370,10 @@
     <message>
         <source>The lower limit is above the upper limit.</source>
         <translation>下限高于上限。</translation>
+    </message>
+    <message>
+        <source>&amp;Clear all</source>
+        <translation>全部清除(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -446,10 +446,6 @@
         <translation>组</translation>
     </message>
     <message>
-        <source>Limits...</source>
-        <translation>限值...</translation>
-    </message>
-    <message>
         <source>Record %1</source>
         <translation>记录 %1</translation>
     </message>
@@ -508,6 +504,10 @@
     <message>
         <source>CV</source>
         <translation>变异系数</translation>
+    </message>
+    <message>
+        <source>L&amp;imits...</source>
+        <translation>限值(&amp;I)...</translation>
     </message>
 </context>
 <context>

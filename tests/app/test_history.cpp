@@ -86,13 +86,13 @@ private slots:
         FreeGroup(nullptr, -1);
         pTable->showGroup();
 
-        QCOMPARE(useNewest(w, "Open"), (QStringList{"Filter", "From date", "To date", "Archived downloads",
+        QCOMPARE(useNewest(w, "&Open"), (QStringList{"Filter", "From date", "To date", "Archived downloads",
                                                    "Archive status", "2", SimulatedInstrument::kDemoPath}));
         QVERIFY(!loadData->isEnabled());
         QCOMPARE(CsvDocument(CurrentGroup.pRecords, CurrentGroup.nCount), csv);
         pTable->setCurrentCell(0, 0);
         QCOMPARE(int(pPlot->barChart()->dataSize()), CurrentGroup.pRecords[0].nTimes + 1);
-        useNewest(w, "Delete...");
+        useNewest(w, "De&lete...");
     }
 
     // An archive that cannot be used costs one status line, and History waits for a server that

@@ -99,7 +99,7 @@ private slots:
         QList<QList<QAction*>> scopes{w.menuBar()->actions()};
         for (QAction* menu : w.menuBar()->actions())
             scopes << menu->menu()->actions();
-        for (QWidget* widget : widgets) {
+        for (QWidget* widget : widgets + QList<QWidget*>{w.findChild<MyStatisticsBox*>()->findChild<QPushButton*>()}) {
             if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget))
                 scopes[0] << new QAction(widget->property("text").toString(), widget);
         }

@@ -367,7 +367,7 @@ private slots:
             for (auto* field : modal->findChildren<QLineEdit*>())
                 lowerHrc += QStringList{"Lower limit HRC", "Upper limit HV"}.contains(field->accessibleName()) ? field->text() : "";
             for (auto* button : modal->findChildren<QPushButton*>())
-                button->text() == "Clear all" ? button->click() : void();
+                button->text() == "&Clear all" ? button->click() : void();
             acceptDialog(modal);
         });
         box->slotEditLimits();
