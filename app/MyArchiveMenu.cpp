@@ -64,7 +64,10 @@ BackgroundArchive& MyArchiveMenu::writer()
 
 void MyArchiveMenu::slotArchived(int nResult, const QString& text)
 {
-    if (nResult == int(MeasureArchive::StoreResult::Duplicate))
+    // Said also when it went well, so that no earlier download's message stays beside this one.
+    if (nResult == int(MeasureArchive::StoreResult::Stored))
+        showStatus(tr("Download archived."));
+    else if (nResult == int(MeasureArchive::StoreResult::Duplicate))
         showStatus(tr("This group is already in the archive."));
     else if (nResult == int(MeasureArchive::StoreResult::Failed))
         showStatus(tr("Not archived: %1").arg(text));

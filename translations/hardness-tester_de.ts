@@ -219,6 +219,10 @@
         <source>Test details not archived: %1</source>
         <translation>Prüfangaben nicht archiviert: %1</translation>
     </message>
+    <message>
+        <source>Download archived.</source>
+        <translation>Download archiviert.</translation>
+    </message>
 </context>
 <context>
     <name>MyHistoryDialog</name>

@@ -219,6 +219,10 @@
         <source>Test details not archived: %1</source>
         <translation>Datos del ensayo no archivados: %1</translation>
     </message>
+    <message>
+        <source>Download archived.</source>
+        <translation>Descarga archivada.</translation>
+    </message>
 </context>
 <context>
     <name>MyHistoryDialog</name>

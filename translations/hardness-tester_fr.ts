@@ -219,6 +219,10 @@
         <source>Test details not archived: %1</source>
         <translation>Détails de l’essai non archivés : %1</translation>
     </message>
+    <message>
+        <source>Download archived.</source>
+        <translation>Téléchargement archivé.</translation>
+    </message>
 </context>
 <context>
     <name>MyHistoryDialog</name>

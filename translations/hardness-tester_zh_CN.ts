@@ -219,6 +219,10 @@
         <source>Test details not archived: %1</source>
         <translation>试验信息未存档：%1</translation>
     </message>
+    <message>
+        <source>Download archived.</source>
+        <translation>下载已存档。</translation>
+    </message>
 </context>
 <context>
     <name>MyHistoryDialog</name>
