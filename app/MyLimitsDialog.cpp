@@ -4,12 +4,15 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -62,6 +65,12 @@ MyLimitsDialog::MyLimitsDialog(const ToleranceLimits& current, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &MyLimitsDialog::reject);
     grid->addWidget(buttons, rows.size() + 2, 0, 1, 3);
     setMinimumWidth(460);
+    // Qt would make the dialog as tall as the explanation needs unwrapped, then narrower: its
+    // last lines would be cut. As tall as it needs at the width it opens with instead.
+    ensurePolished();
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int nWidth = std::max(minimumWidth(), std::min(sizeHint().width(), screen->availableGeometry().width() * 2 / 3));
+    resize(nWidth, grid->totalHeightForWidth(nWidth));
 }
 
 bool MyLimitsDialog::readField(QLineEdit* field, std::optional<double>& number)

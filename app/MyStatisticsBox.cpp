@@ -125,7 +125,9 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
 void MyStatisticsBox::resizeEvent(QResizeEvent* event)
 {
     QGroupBox::resizeEvent(event);
-    fitScrollBar();
+    // Once this resize is through: a new width in the middle of it leaves the lines laid out
+    // for the old one.
+    QMetaObject::invokeMethod(this, &MyStatisticsBox::fitScrollBar, Qt::QueuedConnection);
 }
 
 void MyStatisticsBox::fitScrollBar()
