@@ -149,6 +149,8 @@ void CBarChartPlot::resizeEvent(QResizeEvent* event)
 {
     QwtPlot::resizeEvent(event);
     thinImpactAxis();
+    if (nShownUnit >= 0)
+        showLimits();  // the room for the top line's label is counted in pixels
 }
 
 void CBarChartPlot::thinImpactAxis()
@@ -188,10 +190,13 @@ void CBarChartPlot::showLimits()
                                                      pLimit ? pLimit->upper : std::nullopt,
                                                      pLimit ? std::optional<double>(dShownMean) : std::nullopt};
     const QString texts[LineCount] = {tr("Lower limit %1"), tr("Upper limit %1"), tr("Mean %1")};
-    // Room above the highest bar or line for the upper label, no more.
+    // Room above the highest bar or line for a label, clear of the canvas' rounded corners, no
+    // more: a band that many pixels high on top of the scale from 0 to the highest.
     const double dHighest = std::max({pBarChart->boundingRect().bottom(), values[LowerLimit].value_or(0),
                                       values[UpperLimit].value_or(0)});
-    axisScaleEngine(QwtPlot::yLeft)->setMargins(0.0, pLimit ? 0.08 * dHighest : 0.0);
+    const double dBand = canvas()->fontMetrics().height() + 8;
+    const double dRest = std::max(canvas()->height() - dBand, dBand);
+    axisScaleEngine(QwtPlot::yLeft)->setMargins(0.0, pLimit ? dBand * dHighest / dRest : 0.0);
     axisScaleEngine(QwtPlot::yLeft)->setAttribute(QwtScaleEngine::Floating, pLimit != nullptr);
     for (int line = 0; line < LineCount; ++line) {
         pLines[line]->setVisible(values[line].has_value());
