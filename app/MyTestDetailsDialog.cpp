@@ -4,6 +4,7 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 
 namespace {
@@ -41,6 +42,11 @@ MyTestDetailsDialog::MyTestDetailsDialog(const TestDetails& current, QWidget* pa
     pNotes = new QPlainTextEdit(current.notes, this);
     pNotes->setAccessibleName(TestDetails::fieldName(TestDetails::Notes));
     pNotes->setPlaceholderText(tr("Deviations from the standard, anything that may have affected the result"));
+    // The hint in the theme's dimmed text colour: in the text colour it would read as notes already made.
+    pNotes->ensurePolished();  // the style sheet sets the field's colours when it polishes it
+    QPalette dimmed = pNotes->palette();
+    dimmed.setColor(QPalette::PlaceholderText, QColor(0x9D, 0xA9, 0xB5));
+    pNotes->setPalette(dimmed);
     pNotes->setTabChangesFocus(true);
     form->addRow(pNotes->accessibleName(), pNotes);
 
