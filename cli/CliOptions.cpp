@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include <QRegularExpression>
+
 CliOptions::CliOptions()
     : helpOption(parser.addHelpOption())
     , versionOption(parser.addVersionOption())
@@ -154,6 +156,11 @@ bool CliOptions::readOutputFile()
 bool CliOptions::readLimits()
 {
     for (const QString& text : parser.values(limitsOption)) {
+        if (text.trimmed().isEmpty())
+            return fail(QStringLiteral("Option '--limits' needs limits, such as HRC=58:62."));
+        // A comma separates limits: 58,5 would be two numbers.
+        if (text.contains(QRegularExpression(QStringLiteral("\\d,\\d"))))
+            return fail(QStringLiteral("Invalid limits '%1': write decimals with a point (58.5) and separate limits with blanks.").arg(text));
         QString limitsError;
         if (!ToleranceLimits::parse(text, parsed.limits, limitsError))
             return fail(limitsError);
