@@ -83,7 +83,7 @@ MyStatisticsBox::MyStatisticsBox(QWidget* parent)
     grid->setRowStretch(LineCount + 3, 1);  // the lines together at the top, the button at the foot
     grid->addWidget(limitsButton, LineCount + 4, 0, 1, 3);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(4);
+    grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);

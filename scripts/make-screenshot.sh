@@ -14,7 +14,10 @@ mkdir -p build/screenshots
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 shoot() {
-  XDG_CONFIG_HOME=${4:-$config} XDG_DATA_HOME=$config LANG=$1 LC_ALL=$1 LANGUAGE= \
+  # An archive of its own: each shot's download is a new one, as a user's first would be.
+  local data
+  data=$(mktemp -d -p "$config")
+  XDG_CONFIG_HOME=${4:-$config} XDG_DATA_HOME=$data LANG=$1 LC_ALL=$1 LANGUAGE= \
     xvfb-run -a -s "-screen 0 ${3:-1366x768}x24 -dpi 96" build/tools/screenshot-tour "$2" ${5:-}
   echo "$2 renewed"
 }
