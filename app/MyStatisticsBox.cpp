@@ -132,6 +132,8 @@ void MyStatisticsBox::resizeEvent(QResizeEvent* event)
 
 void MyStatisticsBox::fitScrollBar()
 {
+    if (!isVisible())
+        return;  // laid out once shown, when its height is known
     // The lines keep their width with the scroll bar beside them, so that making room for it
     // does not change whether it is needed.
     const QMargins frame = contentsMargins();
