@@ -50,8 +50,12 @@ void myQwtColumnSymbol::drawLabel(QPainter* painter, const QRect& bar) const
     const bool bFitsAlong = size.height() + 2 * kGap <= bar.height();
     const bool bFitsAcross = size.width() <= bar.width() + 1;
     const double dFoot = bFitsAlong ? bar.bottom() + 1 - kGap : bar.top() - kGap;
-    const QRectF box(bar.left() + (bar.width() - size.width()) / 2, dFoot - size.height(), size.width(),
-                     size.height());
+    QRectF box(bar.left() + (bar.width() - size.width()) / 2, dFoot - size.height(), size.width(), size.height());
+    // Bar 0 stands on the chart's left edge: a label wider than its bar stays inside the chart.
+    if (painter->hasClipping()) {
+        const QRectF chart = painter->clipBoundingRect();
+        box.moveLeft(std::max(chart.left(), std::min(box.left(), chart.right() - box.width())));
+    }
     if (bFitsAlong && bFitsAcross) {
         painter->setPen(contrastingColor(clrBar));
     } else {
